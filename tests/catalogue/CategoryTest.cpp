@@ -1,0 +1,222 @@
+#include "catalogue/Category.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TCategory LengthCategory()
+{
+    TCategory c;
+    c.Name = "Length";
+    c.AppendUnit("m", "meters", 1.0L);
+    c.AppendUnit("km", "kilometers", 1000.0L);
+    c.AppendUnit("ft", "feet", 0.3048L);
+    return c;
+}
+
+TEST(AppendUnit, RefusesATakenSymbolExactlyAndLeavesTheCategoryAsItWas)
+{
+    TCategory c;
+    c.AppendUnit("m", "meters", 1.0L);
+    try {
+        c.AppendUnit("m", "other", 2.0L);
+        FAIL() << "duplicate accepted";
+    } catch (const eNameError& e) {
+        EXPECT_STREQ(e.what(), "m already exists. A unit's symbol must be unique.");
+    }
+    EXPECT_EQ(c.UnitCount(), 1);
+    c.AppendUnit("M", "mega", 2.0L);  // symbols are case-sensitive
+    EXPECT_EQ(c.UnitCount(), 2);
+    EXPECT_TRUE(c.UnitAt(1).Custom);
+    EXPECT_FALSE(c.UnitAt(1).Hidden);
+}
+
+TEST(AppendUnit, FirstUnitBecomesTheDefaultWithFactorOne)
+{
+    TCategory c;
+    c.DefaultIndex = 5;
+    c.AppendUnit("ft", "feet", 0.3048L);
+    EXPECT_EQ(c.UnitAt(0).Factor, 1.0L);
+    EXPECT_EQ(c.DefaultIndex, 0);
+    c.AppendUnit("in", "inches", 1.0L / 12.0L);
+    EXPECT_EQ(c.UnitAt(1).Factor, 1.0L / 12.0L);  // later units keep their factor
+}
+
+TEST(SetDefaultUnit, RebasesEveryFactorAndKeepsConversions)
+{
+    TCategory c = LengthCategory();
+    c.Value = 2.0L;
+    c.EntryIndex = 1;
+    std::vector<Extended> before;
+    for (int i = 0; i < c.UnitCount(); ++i) before.push_back(c.ConvertTo(i));
+
+    c.SetDefaultUnit(1);
+    EXPECT_EQ(c.DefaultIndex, 1);
+    EXPECT_EQ(c.UnitAt(1).Factor, 1.0L);
+    EXPECT_EQ(c.UnitAt(0).Factor, 1.0L / 1000.0L);
+    EXPECT_EQ(c.UnitAt(2).Factor, 0.3048L / 1000.0L);
+    for (int i = 0; i < c.UnitCount(); ++i) EXPECT_NEAR(c.ConvertTo(i), before[i], before[i] * 1e-18L) << i;
+
+    c.SetDefaultUnit(-1);  // no default: nothing is rebased
+    EXPECT_EQ(c.DefaultIndex, -1);
+    EXPECT_EQ(c.UnitAt(1).Factor, 1.0L);
+}
+
+TEST(SetDefaultUnit, ZeroFactorFailsWithoutChangingAnything)
+{
+    TCategory c = LengthCategory();
+    c.UnitAt(2).Factor = 0.0L;
+    EXPECT_THROW(c.SetDefaultUnit(2), EZeroDivide);
+    EXPECT_EQ(c.DefaultIndex, 0);
+    EXPECT_EQ(c.UnitAt(1).Factor, 1000.0L);
+    EXPECT_THROW(c.SetDefaultUnit(3), EListError);
+}
+
+TEST(ConvertTo, MultipliesByTheEntryFactorThenDividesByTheTarget)
+{
+    TCategory c = LengthCategory();
+    c.Value = 2.0L;
+    c.EntryIndex = 1;
+    EXPECT_EQ(c.ConvertTo(2), (2.0L * 1000.0L) / 0.3048L);
+    EXPECT_EQ(c.ConvertTo(1), 2.0L);
+}
+
+TEST(ConvertTo, ArithmeticFaultsAreTypedErrors)
+{
+    TCategory c = LengthCategory();
+    c.UnitAt(2).Factor = 0.0L;
+    EXPECT_THROW(c.ConvertTo(2), EZeroDivide);
+    c.Value = MaxExtended;
+    EXPECT_EQ(c.ConvertTo(1), MaxExtended / 1000.0L);
+    c.EntryIndex = 1;  // max × 1000 does not fit
+    try {
+        c.ConvertTo(0);
+        FAIL();
+    } catch (const EOverflow& e) {
+        EXPECT_STREQ(e.what(), "Floating point overflow");
+    }
+}
+
+TEST(ConvertTo, PositionsOutsideTheUnitsRaiseTheListError)
+{
+    TCategory c = LengthCategory();
+    c.EntryIndex = 7;  // as a package file may hold
+    try {
+        c.ConvertTo(0);
+        FAIL();
+    } catch (const EListError& e) {
+        EXPECT_STREQ(e.what(), "List index out of bounds (7)");
+    }
+    c.EntryIndex = 0;
+    EXPECT_THROW(c.ConvertTo(-1), EListError);
+    EXPECT_THROW(c.UnitAt(3), EListError);
+}
+
+TEST(VisibleUnitCount, CountsUnitsThatAreNotHidden)
+{
+    TCategory c = LengthCategory();
+    EXPECT_EQ(c.VisibleUnitCount(), 3);
+    c.UnitAt(0).Hidden = true;
+    c.UnitAt(2).Hidden = true;
+    EXPECT_EQ(c.VisibleUnitCount(), 1);
+}
+
+struct RemoveCase {
+    const char* name;
+    int units;
+    int remove;
+    int defaultBefore, entryBefore, selectedBefore;
+    int defaultAfter, entryAfter, selectedAfter;
+};
+
+TEST(RemoveUnit, KeepsRememberedPositionsOnTheirUnits)
+{
+    const RemoveCase cases[] = {
+        {"entry is the last unit and goes", 3, 2, 0, 2, 0, 0, 1, 0},
+        {"a unit before the entry goes", 3, 0, 1, 2, 0, 0, 1, 0},
+        {"selected stays when a unit before it goes", 4, 0, 3, 0, 2, 2, 0, 2},
+        {"selected last unit goes", 3, 2, 0, 0, 2, 0, 0, 1},
+        {"default goes", 3, 1, 1, 0, 0, -1, 0, 0},
+        {"only unit goes", 1, 0, 0, 0, 0, -1, 0, 0},
+        {"unit after everything goes", 4, 3, 0, 1, 1, 0, 1, 1},
+        // The selection would point past the end; it is kept on the last unit.
+        {"selected last while an earlier unit goes", 3, 0, 1, 1, 2, 0, 0, 1},
+    };
+    for (const RemoveCase& rc : cases) {
+        SCOPED_TRACE(rc.name);
+        TCategory c;
+        for (int i = 0; i < rc.units; ++i) c.AppendUnit("u" + std::to_string(i), "", i + 1.0L);
+        c.DefaultIndex = rc.defaultBefore;
+        c.EntryIndex = rc.entryBefore;
+        c.SelectedIndex = rc.selectedBefore;
+        c.RemoveUnit(rc.remove);
+        EXPECT_EQ(c.UnitCount(), rc.units - 1);
+        EXPECT_EQ(c.DefaultIndex, rc.defaultAfter);
+        EXPECT_EQ(c.EntryIndex, rc.entryAfter);
+        EXPECT_EQ(c.SelectedIndex, rc.selectedAfter);
+    }
+}
+
+TEST(RemoveUnit, RemovingTheDefaultLeavesFactorsAlone)
+{
+    TCategory c = LengthCategory();
+    c.RemoveUnit(0);
+    EXPECT_EQ(c.DefaultIndex, -1);
+    EXPECT_EQ(c.UnitAt(0).Symbol, "km");
+    EXPECT_EQ(c.UnitAt(0).Factor, 1000.0L);
+    EXPECT_THROW(c.RemoveUnit(2), EListError);
+    EXPECT_EQ(c.UnitCount(), 2);
+}
+
+TEST(Categories, AppendRefusesTakenNamesExactly)
+{
+    TCategories cats;
+    TCategory& added = cats.AppendCategory("Length");
+    EXPECT_TRUE(added.Custom);
+    EXPECT_EQ(added.UnitCount(), 0);
+    EXPECT_EQ(added.Value, 1.0L);
+    try {
+        cats.AppendCategory("Length");
+        FAIL();
+    } catch (const eNameError& e) {
+        EXPECT_STREQ(e.what(), "Length already exists.");
+    }
+    cats.AppendCategory("length");
+    EXPECT_EQ(cats.CategoryCount(), 2);
+}
+
+TEST(Categories, CategoryAtReportsTheCountAsUpperBound)
+{
+    TCategories cats;
+    for (const char* n : {"a", "b", "c", "d", "e"}) cats.AppendCategory(n);
+    try {
+        cats.CategoryAt(7);
+        FAIL();
+    } catch (const EListError& e) {
+        EXPECT_STREQ(e.what(), "7 Out of Range 0-5");
+    }
+    cats.RemoveCategory(4);
+    cats.RemoveCategory(3);
+    try {
+        cats.RemoveCategory(-1);
+        FAIL();
+    } catch (const EListError& e) {
+        EXPECT_STREQ(e.what(), "-1 Out of Range 0-3");
+    }
+    EXPECT_EQ(cats.CategoryAt(2).Name, "c");
+}
+
+TEST(Categories, HasCustomUnitsLooksAtEveryCategory)
+{
+    TCategories cats;
+    cats.AppendCategory("a").AppendUnit("x", "", 1.0L);
+    cats.AppendCategory("b").AppendUnit("y", "", 1.0L);
+    cats.CategoryAt(0).UnitAt(0).Custom = false;
+    EXPECT_TRUE(cats.HasCustomUnits());
+    cats.CategoryAt(1).UnitAt(0).Custom = false;
+    EXPECT_FALSE(cats.HasCustomUnits());
+}
+
+}  // namespace
+}  // namespace qv
