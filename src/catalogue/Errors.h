@@ -47,4 +47,10 @@ public:
     EDivByZero() : EQuantovaError(msg::DivByZero) {}
 };
 
+// A file that cannot be created, opened, read or written.
+class EFileError : public EQuantovaError {
+public:
+    using EQuantovaError::EQuantovaError;
+};
+
 }  // namespace qv

@@ -23,11 +23,6 @@ inline constexpr const char* StreamWrite = "Stream write error";
 inline constexpr const char* InvalidProperty = "Invalid property value";
 }  // namespace msg
 
-class EFileError : public EQuantovaError {
-public:
-    using EQuantovaError::EQuantovaError;
-};
-
 class EReadError : public EFileError {
 public:
     EReadError() : EFileError(msg::StreamRead) {}

@@ -1,0 +1,40 @@
+#pragma once
+
+// The currency rates file "Currency.txt" in the program's directory: one
+// currency a line, "SYMBOL Currency Name Rate", the rate in US dollars per
+// unit; lines whose first word is "//" are comments. Quantova writes a file
+// of default rates when there is none and reads it whenever the Currency
+// category is installed.
+
+#include "catalogue/Category.h"
+
+#include <span>
+#include <string>
+
+namespace qv {
+
+inline constexpr const char* CurrencyFileName = "Currency.txt";
+
+struct DefaultRate {
+    const char* Symbol;
+    const char* Name;
+    const char* Rate;  // as written in the file
+};
+
+// The 167 rows of the default file, in file order (USD among them).
+std::span<const DefaultRate> DefaultRates();
+
+// The default file's content: 12 header lines and the rows, each line
+// ending in CR LF, every rate's decimal point in column 44.
+std::string DefaultCurrencyFileText();
+
+// Writes the default file into `programDir` unless a file of that name is
+// there already. Raises EFileError naming the file when it cannot be written.
+void WriteCurrencyFile(const std::string& programDir);
+
+// Appends the category "Currency" to `catalogue` and fills it from the rates
+// file (written first if missing): "USD" first, as the default unit, then
+// the file's rows in order, skipping its own USD rows.
+void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir);
+
+}  // namespace qv

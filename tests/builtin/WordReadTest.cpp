@@ -1,0 +1,70 @@
+#include "builtin/WordRead.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(WordReader, SplitsLinesIntoWordsAtBlanksAndTabs)
+{
+    // Control characters end no word, but are trimmed where blanks are.
+    TWordContainer line("  \tGBP  British\t\tPounds 1.6832 \x01x\x02y\t ");
+    EXPECT_EQ(line.RawLine, "  \tGBP  British\t\tPounds 1.6832 \x01x\x02y\t ");
+    EXPECT_EQ(line, (std::vector<std::string>{"GBP", "British", "Pounds", "1.6832", "x\x02y"}));
+    EXPECT_TRUE(TWordContainer("   ").empty());
+}
+
+TEST(WordReader, LinesEndAtCrLfLfOrCr)
+{
+    EXPECT_EQ(TWordReader::FromText("").Lines.size(), 1u) << "an empty file is one blank line";
+    EXPECT_EQ(TWordReader::FromText("a\r\n").Lines.size(), 1u);
+    EXPECT_EQ(TWordReader::FromText("a\r\n\r\n").Lines.size(), 2u);
+    EXPECT_EQ(TWordReader::FromText("a\nb\rc\r\nd").Lines.size(), 4u);
+}
+
+TEST(WordReader, ReadsWordsNamesAndNumbersAcrossLines)
+{
+    TWordReader r = TWordReader::FromText("SYM two words\r\n3.5 tail\r\nNEXT 1");
+    EXPECT_EQ(r.ReadWord(), "SYM");
+    EXPECT_EQ(r.ReadName(), "two words");
+    EXPECT_EQ(r.ReadNumber(), 3.5L);
+    EXPECT_EQ(r.NextLine(), "3.5 tail");
+    EXPECT_EQ(r.ReadWord(), "NEXT");
+    EXPECT_EQ(r.ReadName(), "") << "a number right away makes an empty name";
+    EXPECT_EQ(r.ReadNumber(), 1.0L);
+    EXPECT_FALSE(r.AtEnd());
+    r.NextLine();
+    EXPECT_TRUE(r.AtEnd());
+    try {
+        r.ReadWord();
+        FAIL();
+    } catch (const EWordReaderError& e) {
+        EXPECT_STREQ(e.what(), "This file either invalid or incomplete.");
+    }
+}
+
+TEST(WordReader, ANonNumberWhereANumberBelongsNamesLineAndItem)
+{
+    TWordReader r = TWordReader::FromText("first line\r\nalpha beta gamma");
+    r.NextLine();
+    r.ReadWord();
+    try {
+        r.ReadNumber();
+        FAIL();
+    } catch (const EWordReaderError& e) {
+        EXPECT_STREQ(e.what(), "Error on Line 2 Item 2\rA floating point number was expected but not found.");
+    }
+}
+
+TEST(WordReader, NumericWords)
+{
+    EXPECT_TRUE(IsNumericWord("0.0002105"));
+    EXPECT_TRUE(IsNumericWord("-2E3"));
+    EXPECT_TRUE(IsNumericWord("2"));
+    EXPECT_FALSE(IsNumericWord("Won"));
+    EXPECT_FALSE(IsNumericWord("1.2.3"));
+    EXPECT_FALSE(IsNumericWord("$10"));
+}
+
+}  // namespace
+}  // namespace qv
