@@ -1,0 +1,327 @@
+#include "builtin/InstallCatDialog.h"
+
+#include "app/Ansi.h"
+#include "app/ErrorDisplay.h"
+#include "app/Placement.h"
+#include "builtin/BuildCats.h"
+#include "builtin/Installer.h"
+#include "catalogue/Cp1252.h"
+#include "catalogue/Packages.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSplitter>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qv {
+namespace {
+
+constexpr int ClientWidth = 244;
+constexpr int ClientHeight = 265;
+constexpr int MinPaneWidth = 35;
+// The two messages share the band between the move buttons and OK/Cancel.
+constexpr int MessageLeft = 10;
+constexpr int MessageWidth = 224;
+constexpr int MessageTop = 146;
+constexpr int MessageBottom = 236;
+constexpr int MessageGap = 4;
+constexpr int SmallestMessagePixels = 9;
+
+// A category name in a list. The left list keeps itself sorted the way a
+// person expects, without regard to letter case (Qt's own item order is
+// case-sensitive).
+class TCategoryNameItem : public QListWidgetItem {
+public:
+    explicit TCategoryNameItem(std::string name)
+        : QListWidgetItem(ToQ(name), nullptr, UserType), name_(std::move(name))
+    {
+    }
+
+    const std::string& Name() const { return name_; }
+
+    bool operator<(const QListWidgetItem& other) const override
+    {
+        return CompareTextIgnoringCase(name_, NameOf(other)) < 0;
+    }
+
+    static std::string NameOf(const QListWidgetItem& item)
+    {
+        if (item.type() == UserType) return static_cast<const TCategoryNameItem&>(item).Name();
+        return FromQ(item.text());
+    }
+
+private:
+    std::string name_;
+};
+
+QListWidget* MakeList(const char* name, const char* accessibleName, bool sorted, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(ToQ(accessibleName));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSortingEnabled(sorted);
+    list->setMinimumWidth(MinPaneWidth);
+    list->setContextMenuPolicy(Qt::NoContextMenu);
+    // Long names are read by widening the list with the splitter.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+QPushButton* MakeButton(const char* name, const char* text, QRect geometry, QWidget* parent)
+{
+    auto* button = new QPushButton(ToQ(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* MakeMessage(const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+bool IsEnter(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+}  // namespace
+
+TfrmInstallCat::TfrmInstallCat(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmInstallCat"));
+    setWindowTitle(ToQ(installtext::Title));
+
+    PackageCaption = new QLineEdit(this);
+    PackageCaption->setObjectName(QStringLiteral("PackageCaption"));
+    PackageCaption->setAccessibleName(QStringLiteral("Package caption"));
+    PackageCaption->setGeometry(0, 0, ClientWidth, 21);
+
+    Splitter = new QSplitter(Qt::Horizontal, this);
+    Splitter->setObjectName(QStringLiteral("Splitter"));
+    Splitter->setHandleWidth(4);
+    Splitter->setChildrenCollapsible(false);
+    CatList = MakeList("CatList", "Categories to choose from", true, Splitter);
+    PickedCats = MakeList("PickedCats", "Categories to install", false, Splitter);
+    Splitter->addWidget(CatList);
+    Splitter->addWidget(PickedCats);
+    Splitter->setGeometry(0, 21, ClientWidth, 102);
+    Splitter->setSizes({120, ClientWidth - 120 - Splitter->handleWidth()});
+
+    btnAdd = MakeButton("btnAdd", "ADD ->", {23, 124, 75, 16}, this);
+    btnDel = MakeButton("btnDel", "<- DELETE", {146, 124, 75, 16}, this);
+    // The move buttons take no focus, so that it stays in the list whose
+    // names the keyboard moves.
+    for (QPushButton* b : {btnAdd, btnDel}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoDefault(false);
+        b->setEnabled(false);
+    }
+
+    Label1 = MakeMessage("Label1", this);
+    Label2 = MakeMessage("Label2", this);
+
+    Button1 = MakeButton("Button1", "OK", {40, 240, 75, 25}, this);
+    Button1->setDefault(true);
+    Button1->setEnabled(false);
+    Button2 = MakeButton("Button2", "Cancel", {129, 240, 75, 25}, this);
+
+    setTabOrder(PackageCaption, CatList);
+    setTabOrder(CatList, PickedCats);
+    setTabOrder(PickedCats, Button1);
+    setTabOrder(Button1, Button2);
+
+    // Key tables of the lists: actions that are never shown as a menu and
+    // act while their list has the focus.
+    auto addKey = [this](QListWidget* list, const char* name, const char* text, QKeySequence key,
+                         auto handler) {
+        auto* action = new QAction(ToQ(text), list);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        list->addAction(action);
+        connect(action, &QAction::triggered, this, [this, handler] { RunGuarded(this, handler); });
+    };
+    addKey(CatList, "SelectAll1", "Select All", QKeySequence(Qt::CTRL | Qt::Key_A),
+           [this] { CatList->selectAll(); });
+    addKey(PickedCats, "DelSelectAll", "Select All", QKeySequence(Qt::CTRL | Qt::Key_A),
+           [this] { PickedCats->selectAll(); });
+    addKey(PickedCats, "Delete1", "Delete", QKeySequence(Qt::Key_Delete),
+           [this] { MoveSelected(PickedCats, CatList); });
+
+    connect(btnAdd, &QPushButton::clicked, this,
+            [this] { RunGuarded(this, [this] { MoveSelected(CatList, PickedCats); }); });
+    connect(btnDel, &QPushButton::clicked, this,
+            [this] { RunGuarded(this, [this] { MoveSelected(PickedCats, CatList); }); });
+    connect(CatList, &QListWidget::itemDoubleClicked, this,
+            [this] { RunGuarded(this, [this] { MoveSelected(CatList, PickedCats); }); });
+    connect(PickedCats, &QListWidget::itemDoubleClicked, this,
+            [this] { RunGuarded(this, [this] { MoveSelected(PickedCats, CatList); }); });
+    connect(PackageCaption, &QLineEdit::textChanged, this,
+            [this] { RunGuarded(this, [this] { UpdateButtons(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { reject(); });
+
+    CatList->installEventFilter(this);
+    PickedCats->installEventFilter(this);
+    PackageCaption->installEventFilter(this);
+
+    MakeFixedDialog(this, ClientWidth, ClientHeight);
+    CentreOnScreen(this);
+}
+
+void TfrmInstallCat::reject()
+{
+    if (Button2->isEnabled()) QDialog::reject();
+}
+
+void TfrmInstallCat::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A spontaneous show is the window coming back from the task bar, not a
+    // new showing.
+    if (!event->spontaneous()) RunGuarded(this, [this] { FormShow(); });
+}
+
+bool TfrmInstallCat::eventFilter(QObject* watched, QEvent* event)
+{
+    bool handled = false;
+    RunGuarded(this, [&] {
+        if (event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+            // Enter in a list always moves that list's selected names, also
+            // while OK is enabled; Enter anywhere else presses OK.
+            if (watched == CatList) {
+                MoveSelected(CatList, PickedCats);
+                handled = true;
+            } else if (watched == PickedCats) {
+                MoveSelected(PickedCats, CatList);
+                handled = true;
+            }
+        } else if (event->type() == QEvent::FocusOut && watched == PackageCaption) {
+            // Leaving the field for another control of the dialog; switching
+            // windows or opening the field's menu is not leaving it.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) PackageCaptionExit();
+        }
+    });
+    return handled || QDialog::eventFilter(watched, event);
+}
+
+void TfrmInstallCat::FormShow()
+{
+    CatList->setFocus(Qt::OtherFocusReason);
+
+    const char* message1 = installtext::Reinstall1;
+    const char* message2 = installtext::Reinstall2;
+    switch (CurrentInstallSituation()) {
+    case InstallSituation::NoPackage:
+        PackageCaption->setReadOnly(false);
+        PackageCaption->setText(ToQ(installtext::ProposedCaption));
+        message1 = installtext::NoPackage1;
+        message2 = installtext::NoPackage2;
+        Button2->setEnabled(false);
+        break;
+    case InstallSituation::EmptyPackage:
+        PackageCaption->setReadOnly(true);
+        PackageCaption->setText(ToQ(Catalogue.Caption));
+        message1 = installtext::EmptyPackage1;
+        message2 = installtext::EmptyPackage2;
+        Button2->setEnabled(false);
+        break;
+    case InstallSituation::Reinstall:
+        PackageCaption->setReadOnly(false);
+        PackageCaption->setText(ToQ(Catalogue.Caption));
+        Button2->setEnabled(true);
+        break;
+    }
+    Label1->setText(ToQ(message1));
+    Label2->setText(ToQ(message2));
+    FitMessages();
+
+    CatList->clear();
+    for (std::string& name : ListBuiltInCategories())
+        CatList->addItem(new TCategoryNameItem(std::move(name)));
+    PickedCats->clear();
+    if (CatList->count() > 0) CatList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    CatList->scrollToTop();
+    UpdateButtons();
+}
+
+// Places the two messages one below the other. Under a desktop font too
+// large for the band, their font is made smaller until both fit.
+void TfrmInstallCat::FitMessages()
+{
+    QFont font = this->font();
+    int pixels = QFontInfo(font).pixelSize();
+    int height1 = 0;
+    int height2 = 0;
+    for (;; --pixels) {
+        font.setPixelSize(pixels);
+        Label1->setFont(font);
+        Label2->setFont(font);
+        height1 = Label1->heightForWidth(MessageWidth);
+        height2 = Label2->heightForWidth(MessageWidth);
+        if (height1 + MessageGap + height2 <= MessageBottom - MessageTop || pixels <= SmallestMessagePixels)
+            break;
+    }
+    Label1->setGeometry(MessageLeft, MessageTop, MessageWidth, height1);
+    Label2->setGeometry(MessageLeft, MessageTop + height1 + MessageGap, MessageWidth, height2);
+}
+
+// Moves the selected names to the end of the other list (into their
+// alphabetical place when that is the left list), in their order.
+void TfrmInstallCat::MoveSelected(QListWidget* from, QListWidget* to)
+{
+    for (int i = 0; i < from->count();) {
+        if (from->item(i)->isSelected())
+            to->addItem(from->takeItem(i));
+        else
+            ++i;
+    }
+    UpdateButtons();
+}
+
+void TfrmInstallCat::UpdateButtons()
+{
+    btnAdd->setEnabled(CatList->count() > 0);
+    btnDel->setEnabled(PickedCats->count() > 0);
+    Button1->setEnabled(
+        InstallAllowed(static_cast<std::size_t>(PickedCats->count()), FromQ(PackageCaption->text())));
+}
+
+// A caption typed for a new package must not be taken by another package.
+void TfrmInstallCat::PackageCaptionExit()
+{
+    const QString unique = ToQ(EnsureUniqueCaption(FromQ(PackageCaption->text())));
+    if (unique != PackageCaption->text()) PackageCaption->setText(unique);
+}
+
+void TfrmInstallCat::Button1Click()
+{
+    RunGuarded(this, [this] {
+        // Enter in the caption field presses OK without leaving the field.
+        PackageCaptionExit();
+        std::vector<std::string> chosen;
+        for (int i = 0; i < PickedCats->count(); ++i)
+            chosen.push_back(TCategoryNameItem::NameOf(*PickedCats->item(i)));
+        ApplyInstall(FromQ(PackageCaption->text()), chosen);
+        accept();
+    });
+}
+
+}  // namespace qv
