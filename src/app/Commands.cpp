@@ -1,0 +1,263 @@
+// The editing commands of the main window, on its tool bar buttons and on the
+// keys of its key tables. A key checks the same condition that enables the
+// button, since it does not pass through the button.
+#include "app/MainWindow.h"
+
+#include "app/Ansi.h"
+#include "app/EditingDialogs.h"
+#include "app/ErrorDisplay.h"
+#include "app/Printing.h"
+#include "builtin/InstallCatDialog.h"
+#include "catalogue/Packages.h"
+#include "dialogs/About.h"
+#include "dialogs/AddCat.h"
+#include "dialogs/AddUnit.h"
+#include "dialogs/BaseUnitChange.h"
+#include "dialogs/TargetCategory.h"
+#include "dialogs/UnHide.h"
+#include "widgets/DataEdit.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QTableWidget>
+
+namespace qv {
+namespace {
+
+constexpr const char* ReinstallWithCustomUnits =
+    "If you add any categories that had been previously installed, they will be restored to their default "
+    "settings, destroying any custom units in the particular category, restoring all deleted built-in units, and "
+    "unhiding any hidden units.";
+constexpr const char* ReinstallWithoutCustomUnits =
+    "If you add any categories that had been previously installed, all deleted units in the reinstalled "
+    "categories will be restored; all hidden units will become visible.";
+constexpr const char* ReinstallQuestion = "Press OK to install or reinstall desired built-in categories.";
+
+}  // namespace
+
+void TFrmMain::AddCategoryClick()
+{
+    Guarded([this] {
+        if (dialogs_) dialogs_->NewCategory->exec();
+        RefreshView();
+    });
+}
+
+void TFrmMain::DeleteCategoryClick()
+{
+    Guarded([this] {
+        const std::int32_t i = CurrentCategoryIndex();
+        if (i < 0) return;
+        Catalogue.RemoveCategory(i);
+        if (Catalogue.CategoryCount() > 0) {
+            // The list still shows the old rows; the rebuild keeps the row.
+            LBCategories->setCurrentRow(i == Catalogue.CategoryCount() ? i - 1 : i);
+        } else if (dialogs_) {
+            dialogs_->NewCategory->exec();  // cannot be cancelled while the catalogue is empty
+        }
+        RefreshView();
+    });
+}
+
+void TFrmMain::AddUnitClick()
+{
+    Guarded([this] {
+        const std::int32_t i = CurrentCategoryIndex();
+        if (i < 0) return;
+        TargetCategoryIndex = i;
+        if (dialogs_) dialogs_->AddUnit->exec();
+        RefreshView();
+    });
+}
+
+void TFrmMain::AddUnitKey()
+{
+    const TCategory* c = CurrentCategory();
+    if (c && c->Name != TemperatureCategoryName) AddUnitClick();
+}
+
+void TFrmMain::DeleteUnitClick()
+{
+    Guarded([this] {
+        const std::int32_t index = CurrentCategoryIndex();
+        const std::int32_t s = SelectedUnitIndex();
+        if (index < 0 || s < 0) return;
+        TCategory& c = Catalogue.CategoryAt(index);
+        const std::int32_t n = c.UnitCount();
+        // Keep the entered quantity, expressed in the unit that becomes the
+        // entry unit when this one goes.
+        if (c.EntryIndex == s && n > 1) c.Value = c.ConvertTo(s == n - 1 ? s - 1 : s + 1);
+        if (s != c.DefaultIndex) {
+            c.RemoveUnit(s);
+        } else if (n == 1) {
+            c.RemoveUnit(s);
+            TargetCategoryIndex = index;
+            if (dialogs_) dialogs_->AddUnit->exec();  // the category's new first unit
+        } else {
+            TargetCategoryIndex = index;
+            c.RemoveUnit(s);
+            if (dialogs_) dialogs_->NewBaseUnit->exec();  // a new default, chosen by the user
+        }
+        RefreshView();
+    });
+}
+
+void TFrmMain::DeleteUnitKey()
+{
+    const TCategory* c = CurrentCategory();
+    if (c && c->Name != TemperatureCategoryName) DeleteUnitClick();
+}
+
+void TFrmMain::DefaultUnitClick()
+{
+    Guarded([this] {
+        TCategory* c = CurrentCategory();
+        const std::int32_t s = SelectedUnitIndex();
+        if (!c || s < 0) return;
+        c->SetDefaultUnit(s);
+        RefreshView();
+    });
+}
+
+void TFrmMain::DefaultUnitKey()
+{
+    const TCategory* c = CurrentCategory();
+    if (c && SelectedUnitIndex() >= 0 && SelectedUnitIndex() != c->DefaultIndex) DefaultUnitClick();
+}
+
+void TFrmMain::HideUnitClick()
+{
+    Guarded([this] {
+        TCategory* c = CurrentCategory();
+        const std::int32_t s = SelectedUnitIndex();
+        if (!c || s < 0 || c->VisibleUnitCount() < 2) return;
+        c->UnitAt(s).Hidden = true;
+        // The highlight moves to the nearest visible unit: upwards from the
+        // grid's last row, downwards from any other.
+        const int step = Grid2->currentRow() == Grid2->rowCount() - 1 ? -1 : 1;
+        std::int32_t next = s;
+        do {
+            next += step;
+        } while (next > 0 && next < c->UnitCount() - 1 && c->UnitAt(next).Hidden);
+        c->SelectedIndex = next;
+        RefreshView();
+    });
+}
+
+void TFrmMain::HideUnitKey()
+{
+    const TCategory* c = CurrentCategory();
+    if (c && c->VisibleUnitCount() > 1) HideUnitClick();
+}
+
+void TFrmMain::ShowUnitsClick()
+{
+    Guarded([this] {
+        const std::int32_t i = CurrentCategoryIndex();
+        if (i < 0) return;
+        TargetCategoryIndex = i;
+        if (dialogs_) dialogs_->ShowHidden->exec();
+        RefreshView();
+    });
+}
+
+void TFrmMain::ShowUnitsKey()
+{
+    const TCategory* c = CurrentCategory();
+    if (c && c->VisibleUnitCount() < c->UnitCount()) ShowUnitsClick();
+}
+
+void TFrmMain::CopyValue1Click()
+{
+    Guarded([this] {
+        const QTableWidgetItem* value = Grid2->currentRow() >= 0 ? Grid2->item(Grid2->currentRow(), 1) : nullptr;
+        if (value) QGuiApplication::clipboard()->setText(value->text());
+    });
+}
+
+void TFrmMain::InstallClick()
+{
+    Guarded([this] {
+        const char* warning = Catalogue.HasCustomUnits() ? ReinstallWithCustomUnits : ReinstallWithoutCustomUnits;
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
+                        QLatin1String(warning) + QStringLiteral("\n\n") + QLatin1String(ReinstallQuestion),
+                        QMessageBox::Ok | QMessageBox::Cancel, this);
+        box.setObjectName(QStringLiteral("InstallWarning"));
+        if (box.exec() != QMessageBox::Ok) return;
+
+        // Keep the installed categories in sight at the left while the
+        // installer is open.
+        const QPoint oldPos = pos();
+        const QSize oldSize = size();
+        if (const QScreen* s = screen()) {
+            const QRect area = s->availableGeometry();
+            const QSize frame = frameGeometry().size() - size();
+            move(area.topLeft());
+            resize(area.width() / 2 - 126 - frame.width(), area.height() - frame.height());
+        }
+        struct Restore {
+            TFrmMain* w;
+            QPoint pos;
+            QSize size;
+            ~Restore()
+            {
+                w->move(pos);
+                w->resize(size);
+            }
+        } restore{this, oldPos, oldSize};
+        if (installer_) installer_->exec();
+        RefreshView();
+    });
+}
+
+void TFrmMain::StayonTop2Click()
+{
+    Guarded([this] {
+        // Changing the flag re-creates the window; give it back its focus.
+        QPointer<QWidget> focus = focusWidget();
+        setWindowFlag(Qt::WindowStaysOnTopHint, !(windowFlags() & Qt::WindowStaysOnTopHint));
+        show();
+        activateWindow();
+        if (focus) focus->setFocus();
+    });
+}
+
+void TFrmMain::AboutClick()
+{
+    Guarded([this] {
+        if (dialogs_) dialogs_->About->exec();
+    });
+}
+
+void TFrmMain::sbtnCalcClick()
+{
+    // Whether the calculator starts is not examined: nothing is reported.
+    QStringList arguments = QProcess::splitCommand(calculatorPath_);
+    if (arguments.isEmpty()) return;
+    const QString program = arguments.takeFirst();
+    QProcess::startDetached(program, arguments);
+}
+
+void TFrmMain::PrintClick()
+{
+    Guarded([this] { PrintOnDefaultPrinter(this); });
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    // A value typed but not yet confirmed is kept, as if the field had been
+    // left; an unreadable one is dropped silently.
+    if (TCategory* c = CurrentCategory()) {
+        try {
+            c->Value = EntryValue->Number();
+        } catch (const std::exception&) {
+        }
+    }
+    QWidget::closeEvent(event);
+}
+
+}  // namespace qv

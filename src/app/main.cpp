@@ -1,0 +1,58 @@
+// Quantova's program entry: find and load the packages (or run the installer
+// when there are none), show the main window, run until it closes, then save
+// the package in use.
+#include "app/EditingDialogs.h"
+#include "app/ErrorDisplay.h"
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+#include "builtin/InstallCatDialog.h"
+#include "catalogue/Packages.h"
+#include "dialogs/About.h"
+#include "dialogs/AddCat.h"
+#include "dialogs/AddUnit.h"
+#include "dialogs/BaseUnitChange.h"
+#include "dialogs/UnHide.h"
+#include "expr/NumberText.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <clocale>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // Qt takes the user's locale for C library number formatting too; the
+    // program formats numbers itself with the separator read here.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QString::fromLatin1(qv::ProgramTitle));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantova.svg")));
+    qv::SetDecimalSeparator(qv::LocaleDecimalSeparator());
+
+    qv::TfrmInstallCat installer;
+    qv::StartUpResult started;
+    if (!qv::RunGuarded(nullptr, [&] {
+            started = qv::StartUp(qv::ProgramDirectory(), [&installer] { installer.exec(); });
+        }))
+        return 1;
+    if (!started.HasPackage) return 0;
+
+    qv::TFrmMain mainWindow(&installer);
+    qv::TFrmNewCategory newCategory;
+    qv::TFrmAddUnit addUnit;
+    qv::TfrmNewBaseUnit newBaseUnit;
+    qv::TfrmShowHidden showHidden;
+    qv::TfrmAbout about;
+    qv::EditingDialogs dialogs{&newCategory, &addUnit, &newBaseUnit, &showHidden, &about};
+    newCategory.SetAddUnitDialog(&addUnit);
+    mainWindow.SetDialogs(&dialogs);
+
+    mainWindow.show();
+    std::vector<std::pair<std::string, std::string>> skipped;
+    for (const qv::SkippedPackage& s : started.Skipped) skipped.emplace_back(s.FileName, s.Message);
+    mainWindow.ReportSkippedPackages(skipped);
+
+    const int result = QApplication::exec();
+    qv::RunGuarded(nullptr, [] { qv::ShutDown(); });
+    return result;
+}

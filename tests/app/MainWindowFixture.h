@@ -1,0 +1,62 @@
+#pragma once
+
+// A main window over a temporary program directory holding one package with
+// some built-in categories, shown and active on the offscreen screen.
+
+#include "app/EditingDialogs.h"
+#include "app/MainWindow.h"
+#include "builtin/InstallCatDialog.h"
+#include "support/QtPrinting.h"
+#include "support/TempDir.h"
+
+#include <QListWidget>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qv::test {
+
+class MainWindowFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Builds `categories` into a fresh package "Custom Category" and opens
+    // the window on it.
+    void Open(const std::vector<std::string>& categories = {"Length", "Temperature", "Area"});
+    // Creates the editing dialogs and hands them to the window.
+    void WithDialogs();
+
+    template <typename T>
+    T* Find(const char* name) const
+    {
+        T* w = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    QTableWidget* Grid() const { return Find<QTableWidget>("Grid2"); }
+    QListWidget* Categories() const { return Find<QListWidget>("LBCategories"); }
+    // The value column of the row showing `label`, or "<none>".
+    QString ValueOf(const QString& label) const;
+    int RowOf(const QString& label) const;
+    QString Status(int panel) const;
+
+    void SelectCategory(int row);
+    void ClickRow(int row);
+    void DoubleClickRow(int row);
+    // Types into the value field and presses Enter.
+    void EnterValue(const QString& text);
+    void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    TempDir dir;
+    std::unique_ptr<TfrmInstallCat> installer;
+    std::unique_ptr<TFrmMain> window;
+    std::unique_ptr<EditingDialogs> dialogs;
+    std::vector<std::unique_ptr<QWidget>> ownedDialogs;
+};
+
+}  // namespace qv::test

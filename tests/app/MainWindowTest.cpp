@@ -1,0 +1,193 @@
+// The main window's frame: controls, texts, key tables and layout arithmetic.
+#include "MainWindowFixture.h"
+
+#include "app/UpDownArrows.h"
+#include "widgets/DataEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace qv::test {
+namespace {
+
+class MainWindowFrame : public MainWindowFixture {};
+
+TEST_F(MainWindowFrame, ToolBarButtonsCarryTheirHintsAndGlyphs)
+{
+    Open();
+    const std::pair<const char*, const char*> buttons[] = {
+        {"SpeedButton1", "Add Category"},          {"SpeedButton2", "Delete Category"},
+        {"SpeedButton3", "Add Unit"},              {"SpeedButton4", "Delete Unit"},
+        {"SpeedButton5", "Set as Default Unit"},   {"SpeedButton8", "Hide Unit"},
+        {"SpeedButton9", "Show Hidden Units"},     {"SpeedButton10", "Print Units"},
+        {"SpeedButton7", "Change Number Format"},  {"SpeedButton12", "Hide Unit Definitions"},
+        {"SpeedButton6", "Install Built-In Categories"}, {"SpeedButton11", "About Quantova"},
+        {"sbtnCalc", "Open Calculator"},
+    };
+    int lastX = -1;
+    for (const auto& [name, hint] : buttons) {
+        SCOPED_TRACE(name);
+        auto* b = Find<QToolButton>(name);
+        EXPECT_EQ(b->toolTip(), QLatin1String(hint));
+        EXPECT_FALSE(b->icon().isNull());
+        EXPECT_GT(b->x(), lastX) << "left to right";
+        lastX = b->x();
+    }
+    EXPECT_EQ(Find<QComboBox>("SelectPak")->toolTip(), QStringLiteral("Choose a Package"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quantova"));
+}
+
+TEST_F(MainWindowFrame, LabelsNameTheirControlsWithAccessKeys)
+{
+    Open();
+    EXPECT_EQ(Find<QLabel>("LblLBCategories")->text(), QStringLiteral("&Categories:"));
+    EXPECT_EQ(Find<QLabel>("LblLBCategories")->buddy(), Categories());
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("&Enter a value or expression."));
+    EXPECT_EQ(Find<QLabel>("Label1")->buddy(), Find<QWidget>("EntryValue"));
+    EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("&Select a unit type."));
+    EXPECT_EQ(Find<QLabel>("Label2")->buddy(), Find<QWidget>("EntryUnit"));
+    EXPECT_EQ(Find<QLabel>("Label3")->text(), QStringLiteral("&Precision:"));
+    EXPECT_EQ(Find<QLabel>("LblUnitGrid2")->text(), QStringLiteral("List of &Units:"));
+    EXPECT_EQ(Find<QLabel>("LblUnitGrid2")->buddy(), Grid());
+    EXPECT_EQ(Find<QLabel>("LblConv")->text(), QStringLiteral("Converted Values:"));
+}
+
+TEST_F(MainWindowFrame, TabOrderRunsFromCategoriesToTheGrid)
+{
+    Open();
+    const char* order[] = {"LBCategories", "EntryValue", "EntryUnit", "EntryPrecision", "Grid2"};
+    Categories()->setFocus();
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(order[i + 1])) << "after " << order[i];
+    }
+}
+
+TEST_F(MainWindowFrame, FormCreateSetsSizePrecisionAndPlace)
+{
+    Open();
+    EXPECT_EQ(window->size(), QSize(604, 275));
+    EXPECT_EQ(Find<TDataEdit>("EntryPrecision")->text(), QStringLiteral("6"));
+    auto* arrows = Find<UpDownArrows>("PrecisionAdjust");
+    EXPECT_EQ(arrows->Min(), 2);
+    EXPECT_EQ(arrows->Max(), 18);
+    EXPECT_EQ(arrows->Position(), 6);
+    EXPECT_FALSE(Find<QToolButton>("SpeedButton9")->isEnabled()) << "no hidden unit yet";
+    // Centred when created, before the frame's size is known.
+    const QRect screen = window->screen()->geometry();
+    const QRect frame = window->frameGeometry();
+    EXPECT_NEAR(frame.center().x(), screen.width() / 2, frame.width() - window->width() + 1);
+    EXPECT_NEAR(frame.center().y(), screen.height() / 2, frame.height() - window->height() + 1);
+}
+
+TEST_F(MainWindowFrame, CalculatorButtonAppearsOnlyWithACommandLine)
+{
+    Open();
+    auto* calc = Find<QToolButton>("sbtnCalc");
+    auto* pak = Find<QComboBox>("SelectPak");
+    EXPECT_FALSE(calc->isVisible());
+    EXPECT_EQ(pak->x(), calc->x());
+    window->SetCalculatorPath(QStringLiteral("/usr/bin/true --flag"));
+    EXPECT_TRUE(calc->isVisible());
+    EXPECT_EQ(pak->x(), calc->x() + calc->width() + 5);
+    EXPECT_EQ(pak->x() + pak->width(), window->width());
+}
+
+TEST_F(MainWindowFrame, CalculatorCommandLineIsReadFromTheUserSettings)
+{
+    const QString config = QString::fromStdString(dir.path()) + QStringLiteral("config");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tarvik"),
+                           QStringLiteral("Calculator"));
+        settings.setValue(QStringLiteral("Default"), QStringLiteral("galculator --precise"));
+    }
+    Open();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.path()) + QStringLiteral("none"));
+    EXPECT_EQ(window->CalculatorPath(), QStringLiteral("galculator --precise"));
+    EXPECT_TRUE(Find<QToolButton>("sbtnCalc")->isVisible());
+}
+
+struct LayoutCase {
+    int clientWidth;
+    int listWidth;
+};
+
+TEST_F(MainWindowFrame, LayoutArithmeticHoldsToThePixel)
+{
+    Open();
+    auto* list = Categories();
+    {
+        // A 500-wide client with the splitter at 97.
+        window->resize(500, 300);
+        list->resize(97, list->height());
+        window->Splitter1Moved();
+        EXPECT_EQ(Find<QWidget>("Splitter1")->x(), 97);
+        EXPECT_EQ(Find<QLabel>("Label1")->width(), 160);
+        EXPECT_EQ(Find<QLabel>("Label2")->x(), 273);
+        EXPECT_EQ(Find<QWidget>("EntryValue")->geometry().left(), 105);
+        EXPECT_EQ(Find<QWidget>("EntryUnit")->x(), 273);
+    }
+    {
+        // Grid2 387 wide: columns of 154 and 233.
+        window->resize(97 + 8 + 387, 300);
+        window->Splitter1Moved();
+        ASSERT_EQ(Grid()->width(), 387);
+        EXPECT_EQ(Grid()->columnWidth(0), 154);
+        EXPECT_EQ(Grid()->columnWidth(1), 233);
+        EXPECT_EQ(Find<QLabel>("LblUnitGrid2")->width(), 156);
+        EXPECT_EQ(Find<QLabel>("LblConv")->x(), Grid()->x() + 156);
+        EXPECT_EQ(Grid()->y(), 87);
+        EXPECT_EQ(Grid()->y() + Grid()->height(), window->height() - 19);
+        auto* precision = Find<QWidget>("EntryPrecision");
+        auto* arrows = Find<QWidget>("PrecisionAdjust");
+        EXPECT_EQ(arrows->x() + arrows->width(), window->width());
+        EXPECT_EQ(precision->x() + precision->width(), arrows->x());
+    }
+    {
+        // The list is held between 60 and the client width less 120.
+        list->resize(10, list->height());
+        window->Splitter1Moved();
+        EXPECT_EQ(list->width(), 60);
+        list->resize(900, list->height());
+        window->Splitter1Moved();
+        EXPECT_EQ(list->width(), window->width() - 120);
+    }
+    EXPECT_EQ(window->minimumSize(), QSize(310, 147));
+}
+
+TEST_F(MainWindowFrame, StatusPanelsFollowTheWidth)
+{
+    Open();
+    window->resize(503, 300);
+    EXPECT_EQ(Find<QLabel>("StatusPanel0")->width(), 200);
+    EXPECT_EQ(Find<QLabel>("StatusPanel1")->width(), 100);
+    EXPECT_EQ(Find<QStatusBar>("sbMain")->height(), 19);
+}
+
+TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
+{
+    Open();
+    auto keysOf = [this](const char* name) {
+        QStringList keys;
+        for (QAction* a : Find<QWidget>(name)->actions()) keys << a->shortcut().toString();
+        return keys.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1"));
+    EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1"));
+    for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain", "ToolBar1"})
+        EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;
+    EXPECT_TRUE(Find<QWidget>("EntryValue")->actions().isEmpty());
+    EXPECT_EQ(Grid()->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,314 @@
+#!/usr/bin/env python3
+"""End-to-end test: the real program in an empty directory, under Xvfb with a
+window manager, driven with xdotool as a person would drive it.
+
+First run: the installer appears; Length and Temperature are installed; a
+value is typed and converted; the program quits and saves its package.
+Then the editing commands: a unit is added, the default unit deleted and a
+new one chosen, a unit hidden and shown again, a category reinstalled after
+the warning. After each quit the saved package is checked, and a restart
+brings it back.
+
+Usage: e2e_test.py QUANTOVA QVDUMP
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+QUANTOVA, QVDUMP = sys.argv[1], sys.argv[2]
+WORK = tempfile.mkdtemp(prefix="quantova-e2e-")
+VIEW = os.path.join(WORK, "view.txt")
+PACKAGE = os.path.join(WORK, "Custom Category.qv")
+processes = []
+
+
+def fail(message):
+    shot = os.path.join(WORK, "failure.png")
+    subprocess.run(["import", "-window", "root", shot], env=ENV, check=False,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    print("FAILED:", message)
+    print("work directory (screenshot failure.png):", WORK)
+    cleanup(keep=True)
+    sys.exit(1)
+
+
+def cleanup(keep=False):
+    for p in reversed(processes):
+        if p.poll() is None:
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+    if not keep:
+        shutil.rmtree(WORK, ignore_errors=True)
+
+
+def start_display():
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    processes.append(xvfb)
+    os.close(write_end)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(read_end, 16)
+        if not chunk:
+            raise RuntimeError("Xvfb did not start")
+        number += chunk
+    os.close(read_end)
+    return ":" + number.decode().strip()
+
+
+ENV = dict(os.environ)
+ENV.update({
+    "QT_QPA_PLATFORM": "xcb",
+    "QUANTOVA_VIEW_DUMP": VIEW,
+    "XDG_CONFIG_HOME": os.path.join(WORK, "config"),
+    "LC_ALL": "C.UTF-8",
+})
+
+
+def xdo(*args, check=True):
+    r = subprocess.run(["xdotool", *args], env=ENV, capture_output=True, text=True)
+    if check and r.returncode != 0:
+        fail("xdotool %s: %s" % (" ".join(args), r.stderr.strip()))
+    return r.stdout.strip()
+
+
+def wait_for(what, predicate, timeout=20.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        result = predicate()
+        if result:
+            return result
+        time.sleep(0.02)
+    fail("timed out waiting for " + what)
+
+
+def find_window(title, timeout=20.0):
+    def found():
+        out = xdo("search", "--onlyvisible", "--name", "^%s$" % title, check=False)
+        return out.split()[-1] if out else None
+    wid = wait_for("window '%s'" % title, found, timeout)
+    xdo("windowactivate", "--sync", wid)
+    time.sleep(0.15)
+    return wid
+
+
+def gone(title):
+    return not xdo("search", "--onlyvisible", "--name", "^%s$" % title, check=False)
+
+
+def keys(*names):
+    for name in names:
+        xdo("key", "--clearmodifiers", name)
+        time.sleep(0.05)
+
+
+def type_text(text):
+    xdo("type", "--delay", "30", text)
+    time.sleep(0.1)
+
+
+def read_view():
+    try:
+        with open(VIEW, encoding="utf-8") as f:
+            lines = [line.rstrip("\n").split("\t") for line in f]
+    except OSError:
+        return None
+    view = {"rows": {}}
+    for parts in lines:
+        if parts[0] == "row" and len(parts) == 3:
+            view["rows"][parts[1]] = parts[2]
+        elif len(parts) >= 2:
+            view[parts[0]] = parts[1]
+    return view
+
+
+def view_where(what, check, timeout=10.0):
+    def ok():
+        v = read_view()
+        return v if v and check(v) else None
+    return wait_for(what, ok, timeout)
+
+
+def dump_package():
+    r = subprocess.run([QVDUMP, PACKAGE], capture_output=True, text=True)
+    if r.returncode != 0:
+        fail("the package cannot be read: " + r.stderr)
+    categories = []
+    header = {}
+    for line in r.stdout.splitlines():
+        parts = line.split("\t")
+        if parts[0] == "category":
+            categories.append({"name": parts[1], "value": parts[2], "default": int(parts[3]), "units": []})
+        elif parts[0] == "unit":
+            categories[-1]["units"].append({"symbol": parts[1], "definition": parts[2], "factor": parts[3],
+                                            "hidden": parts[4] == "1"})
+        else:
+            header[parts[0]] = parts[1]
+    return header, categories
+
+
+def start_program():
+    if os.path.exists(VIEW):
+        os.remove(VIEW)
+    p = subprocess.Popen([os.path.join(WORK, "quantova")], cwd=WORK, env=ENV,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    processes.append(p)
+    return p
+
+
+def quit_program(program, wid):
+    xdo("windowactivate", "--sync", wid)
+    keys("alt+F4")
+    try:
+        program.wait(20)
+    except subprocess.TimeoutExpired:
+        fail("the program did not end after Alt+F4")
+    if program.returncode != 0:
+        fail("the program ended with %d: %s" % (program.returncode, program.stderr.read().decode()))
+
+
+def click_in(wid, x, y):
+    xdo("mousemove", "--window", wid, str(x), str(y))
+    time.sleep(0.05)
+    xdo("click", "1")
+    time.sleep(0.1)
+
+
+def choose_in_installer(*names):
+    """Moves names into the chosen list by typing them, then presses OK."""
+    for name in names:
+        time.sleep(0.6)  # a list's type-ahead search forgets what was typed before
+        type_text(name)
+        keys("Return")
+    keys("Tab", "Tab", "space")
+
+
+def first_run():
+    program = start_program()
+    find_window("Quantova - Installing Categories")
+    choose_in_installer("Length", "Temperature")
+    main = find_window("Quantova")
+    view = view_where("the Length category", lambda v: v.get("status1") == "Custom Category")
+    if view["rows"].get("ft (feet)") != "3.28084":
+        fail("Length in metres: ft row reads %r" % view["rows"].get("ft (feet)"))
+
+    keys("alt+e", "ctrl+a")
+    type_text("12*2.54")
+    keys("Return")
+    view = view_where("the converted value", lambda v: v.get("value") == "30.48")
+    if view["rows"].get("ft (feet)") != "100" or view["rows"].get("cm (centimeters)") != "3048":
+        fail("30.48 m converted wrongly: %r" % view["rows"])
+    if view.get("status0") != "Length, 1 m = 1 m":
+        fail("status line: %r" % view.get("status0"))
+
+    quit_program(program, main)
+    header, categories = dump_package()
+    if header.get("active") != "1" or [c["name"] for c in categories] != ["Length", "Temperature"]:
+        fail("saved package: %r %r" % (header, [c["name"] for c in categories]))
+    if categories[0]["value"] != "30.48":
+        fail("saved value: %r" % categories[0]["value"])
+
+
+def restart_shows_the_package():
+    program = start_program()
+    main = find_window("Quantova")
+    view_where("Length with 30.48 again",
+               lambda v: v.get("value") == "30.48" and v["rows"].get("ft (feet)") == "100")
+    return program, main
+
+
+def editing(program, main):
+    # Add a unit to Length: Ins in the list of units opens the dialog.
+    keys("alt+u", "Insert")
+    find_window("Add New Unit")
+    type_text("smoot")
+    keys("Tab")
+    type_text("smoots")
+    keys("Tab", "ctrl+a")
+    type_text("1.7018")
+    keys("Return")
+    wait_for("the Add New Unit dialog to close", lambda: gone("Add New Unit"))
+    xdo("windowactivate", "--sync", main)
+    view_where("the new unit", lambda v: v["rows"].get("smoot (smoots)") == "17.9104")
+
+    # Delete the default unit m: the grid highlights it; choose the next unit.
+    keys("alt+u", "Home")
+    for _ in range(6):
+        keys("Down")
+    view_where("m highlighted", lambda v: v.get("status0") == "Length, 1 m = 1 m")
+    keys("Delete")
+    find_window("Select Default Unit")
+    for _ in range(6):  # fm A mµ µ mm cm km: km becomes the default
+        keys("Down")
+    keys("Return")
+    wait_for("the Select Default Unit dialog to close", lambda: gone("Select Default Unit"))
+    xdo("windowactivate", "--sync", main)
+    view_where("m gone", lambda v: "m (meters)" not in v["rows"] and v["rows"].get("ft (feet)") == "100")
+
+    # Hide the highlighted unit with H, then show it again with Ctrl+Ins.
+    keys("alt+u", "Home", "h")
+    view_where("fm hidden", lambda v: "fm (fermies)" not in v["rows"])
+    keys("ctrl+Insert")
+    find_window("Show Hidden Units")
+    keys("ctrl+a", "Return")
+    wait_for("the Show Hidden Units dialog to close", lambda: gone("Show Hidden Units"))
+    xdo("windowactivate", "--sync", main)
+    view_where("fm visible again", lambda v: "fm (fermies)" in v["rows"])
+
+    # Reinstall Temperature after the warning.
+    click_in(main, 272, 14)  # "Install Built-In Categories"
+    find_window("Warning")
+    keys("Return")
+    find_window("Quantova - Installing Categories")
+    choose_in_installer("Temperature")
+    wait_for("the installer to close", lambda: gone("Quantova - Installing Categories"))
+
+    quit_program(program, main)
+    header, categories = dump_package()
+    names = [c["name"] for c in categories]
+    if names != ["Length", "Temperature"]:
+        fail("categories after reinstalling: %r" % names)
+    length = categories[0]
+    symbols = [u["symbol"] for u in length["units"]]
+    if "m" in symbols or symbols[-1] != "smoot" or len(symbols) != 38:
+        fail("Length units after editing: %r" % symbols)
+    default = length["units"][length["default"]]
+    if default["symbol"] != "km" or default["factor"] != "1":
+        fail("new default unit: %r" % default)
+    smoot = length["units"][-1]
+    if abs(float(smoot["factor"]) / 0.0017018 - 1) > 1e-15 or smoot["definition"] != "smoots":
+        fail("smoot after rebasing on km: %r" % smoot)
+    if any(u["hidden"] for u in length["units"]):
+        fail("a unit stayed hidden")
+
+
+def main():
+    global ENV
+    ENV["DISPLAY"] = start_display()
+    processes.append(subprocess.Popen(["openbox"], env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    time.sleep(0.5)
+    shutil.copy2(QUANTOVA, os.path.join(WORK, "quantova"))
+
+    first_run()
+    program, main_window = restart_shows_the_package()
+    editing(program, main_window)
+    print("end-to-end test passed")
+    cleanup()
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except SystemExit:
+        raise
+    except BaseException as e:  # report, clean up, fail
+        print("FAILED with an exception:", repr(e))
+        cleanup(keep=True)
+        sys.exit(1)
