@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-build = sys.argv[1]
+build = os.path.abspath(sys.argv[1])
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
 quantova = os.path.join(build, "bin", "quantova")
 minimal = os.path.join(build, "bench", "bench_minimal_window")

@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/UpDownArrows.h"
+#include "support/ModalScript.h"
 #include "widgets/DataEdit.h"
 
 #include <QAction>
@@ -171,6 +172,25 @@ TEST_F(MainWindowFrame, StatusPanelsFollowTheWidth)
     EXPECT_EQ(Find<QLabel>("StatusPanel0")->width(), 200);
     EXPECT_EQ(Find<QLabel>("StatusPanel1")->width(), 100);
     EXPECT_EQ(Find<QStatusBar>("sbMain")->height(), 19);
+}
+
+TEST_F(MainWindowFrame, UnreadablePackagesAreReportedOnceTheWindowIsShown)
+{
+    Open();
+    SeenBox seen;
+    ModalScript script;
+    script.thenMessageBox(&seen);
+    window->ReportSkippedPackages({{"broken.qv", "Stream read error"}, {"odd.qv", "Invalid property value"}});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return script.done(); }, 5000));
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("broken.qv: Stream read error.")));
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("odd.qv: Invalid property value.")));
+
+    ModalScript none;
+    none.thenMessageBox();
+    window->ReportSkippedPackages({});
+    QTest::qWait(50);
+    EXPECT_FALSE(none.done()) << "nothing to report, no box";
 }
 
 TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)

@@ -7,14 +7,12 @@
 #include "support/ModalScript.h"
 #include "support/TempDir.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
@@ -29,32 +27,23 @@ using Names = std::vector<std::string>;
 Names Texts(const QListWidget* list)
 {
     Names names;
-    for (int i = 0; i < list->count(); ++i)
-        names.push_back(FromQ(list->item(i)->text()));
+    for (int i = 0; i < list->count(); ++i) names.push_back(FromQ(list->item(i)->text()));
     return names;
 }
 
 Names CategoryNames()
 {
     Names names;
-    for (int i = 0; i < Catalogue.CategoryCount(); ++i)
-        names.push_back(Catalogue.CategoryAt(i).Name);
+    for (int i = 0; i < Catalogue.CategoryCount(); ++i) names.push_back(Catalogue.CategoryAt(i).Name);
     return names;
 }
 
-Names SortedBuiltInNames()
+// The built-in names in the order of the left list, without `removed`.
+Names BuiltInNamesWithout(const Names& removed = {})
 {
     Names names = ListBuiltInCategories();
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return CompareTextIgnoringCase(a, b) < 0; });
-    return names;
-}
-
-Names Without(Names names, const Names& removed)
-{
-    std::erase_if(names, [&](const std::string& n) {
-        return std::find(removed.begin(), removed.end(), n) != removed.end();
-    });
+    std::erase_if(names, [&](const std::string& n) { return std::ranges::count(removed, n) > 0; });
+    std::ranges::sort(names, [](const auto& a, const auto& b) { return CompareTextIgnoringCase(a, b) < 0; });
     return names;
 }
 
@@ -85,30 +74,14 @@ protected:
         TCategories p;
         p.Caption = packageCaption;
         p.Active = true;
-        for (const std::string& name : categories)
-            p.AppendCategory(name).AppendUnit("u", "unit", 1.0L);
+        for (const std::string& name : categories) p.AppendCategory(name).AppendUnit("u", "unit", 1.0L);
         p.SaveToFile(dir.file(packageCaption + ".qv"));
         StartUp(dir.path(), {});
     }
 
-    // Runs the dialog modally; `script` acts on it (and on any message box
-    // it opens). A watchdog ends a test that leaves a window open.
-    int Exec(test::ModalScript& script)
-    {
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, &dialog, [this] {
-            ADD_FAILURE() << "a window stayed open";
-            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &dialog) modal->close();
-            dialog.done(QDialog::Rejected);
-        });
-        watchdog.start(10000);
-        const int result = dialog.exec();
-        EXPECT_TRUE(script.done()) << script.stepsLeft() << " steps left";
-        return result;
-    }
-
-    // Runs the dialog with `inside` as the only step, which must close it.
+    // Runs the dialog with `inside` as the only step, which must close it. A
+    // window left open is closed by the watchdog of the GUI test main(),
+    // which fails the test.
     int Run(const std::function<void()>& inside)
     {
         test::ModalScript script;
@@ -118,12 +91,18 @@ protected:
             inside();
             EXPECT_FALSE(dialog.isVisible()) << "the step left the dialog open";
         });
-        return Exec(script);
+        const int result = dialog.exec();
+        EXPECT_TRUE(script.done());
+        return result;
     }
 
     // The state of a fresh showing; the messages must fit above the buttons.
-    void ExpectFreshShowing(const char* message1, const char* message2, bool cancelOn)
+    // Without Cancel there is no way out but OK: Esc and closing do nothing.
+    void ExpectFreshShowing(const char* captionText, bool readOnly, const char* message1,
+                            const char* message2, bool cancelOn)
     {
+        EXPECT_EQ(caption->text(), QString::fromLatin1(captionText));
+        EXPECT_EQ(caption->isReadOnly(), readOnly);
         EXPECT_EQ(label1->text(), ToQ(message1));
         EXPECT_EQ(label2->text(), ToQ(message2));
         for (QLabel* label : {label1, label2}) {
@@ -134,11 +113,15 @@ protected:
         EXPECT_LT(label1->geometry().bottom(), label2->y());
         EXPECT_EQ(cancel->isEnabled(), cancelOn);
         EXPECT_EQ(dialog.focusWidget(), catList);
-        EXPECT_EQ(Texts(catList), SortedBuiltInNames());
-        EXPECT_EQ(catList->currentRow(), 0);
+        EXPECT_EQ(Texts(catList), BuiltInNamesWithout());
         EXPECT_TRUE(catList->selectedItems().isEmpty());
         EXPECT_EQ(picked->count(), 0);
         ExpectButtons(true, false, false);
+        if (!cancelOn) {
+            Key(catList, Qt::Key_Escape);
+            EXPECT_FALSE(dialog.close());
+            EXPECT_TRUE(dialog.isVisible());
+        }
     }
 
     void ExpectButtons(bool addOn, bool delOn, bool okOn)
@@ -180,18 +163,8 @@ TEST_F(InstallCatDialogTest, FirstStartOffersOnlyOkAndCreatesTheProposedPackage)
     int result = -1;
     const StartUpResult started = StartUp(dir.path(), [&] {
         result = Run([&] {
-            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quantova - Installing Categories"));
-            EXPECT_EQ(dialog.size(), QSize(244, 265));
-            EXPECT_EQ(caption->text(), QStringLiteral("Custom Category"));
-            EXPECT_FALSE(caption->isReadOnly());
-            ExpectFreshShowing(installtext::NoPackage1, installtext::NoPackage2, false);
-
-            // No way out but OK.
-            Key(catList, Qt::Key_Escape);
-            EXPECT_FALSE(dialog.close());
-            cancel->click();
-            EXPECT_TRUE(dialog.isVisible());
-
+            ExpectFreshShowing("Custom Category", false, installtext::NoPackage1, installtext::NoPackage2,
+                               false);
             Select(catList, {"Length"});
             add->click();
             Key(caption, Qt::Key_Return);
@@ -201,13 +174,10 @@ TEST_F(InstallCatDialogTest, FirstStartOffersOnlyOkAndCreatesTheProposedPackage)
     EXPECT_TRUE(started.HasPackage);
     EXPECT_EQ(Catalogue.Caption, "Custom Category");
     EXPECT_EQ(CategoryNames(), Names{"Length"});
-    EXPECT_EQ(PackageCaptions, Names{"Custom Category"});
-    EXPECT_EQ(PackageFiles, Names{""});
 
     // The next showing starts afresh, now with a package to reinstall into.
     result = Run([&] {
-        EXPECT_EQ(caption->text(), QStringLiteral("Custom Category"));
-        ExpectFreshShowing(installtext::Reinstall1, installtext::Reinstall2, true);
+        ExpectFreshShowing("Custom Category", false, installtext::Reinstall1, installtext::Reinstall2, true);
         Key(catList, Qt::Key_Escape);
     });
     EXPECT_EQ(result, QDialog::Rejected);
@@ -218,85 +188,120 @@ TEST_F(InstallCatDialogTest, EmptyPackageReceivesTheCategoriesUnderItsOwnCaption
     StartWith("Empty", {"Area"});
     Catalogue.RemoveCategory(0);
     Run([&] {
-        EXPECT_EQ(caption->text(), QStringLiteral("Empty"));
-        EXPECT_TRUE(caption->isReadOnly());
-        ExpectFreshShowing(installtext::EmptyPackage1, installtext::EmptyPackage2, false);
-        EXPECT_FALSE(dialog.close());
+        ExpectFreshShowing("Empty", true, installtext::EmptyPackage1, installtext::EmptyPackage2, false);
         Select(catList, {"Time"});
         add->click();
         ok->click();
     });
     EXPECT_EQ(Catalogue.Caption, "Empty");
     EXPECT_EQ(CategoryNames(), Names{"Time"});
-    EXPECT_EQ(PackageCaptions, Names{"Empty"});
 }
 
-TEST_F(InstallCatDialogTest, ReinstallKeepsThePackageAndMovesTheCategoryToTheEnd)
+// Cancel leaves the package and its folder as they were; the next showing
+// starts from the package's caption, and OK reinstalls a category already
+// there.
+TEST_F(InstallCatDialogTest, CancelChangesNothingAndReinstallMovesTheCategoryToTheEnd)
 {
     StartWith("P", {"Area", "Length", "Time"});
-    const int result = Run([&] {
+    const auto filesBefore = std::distance(std::filesystem::directory_iterator(dir.path()), {});
+    int result = Run([&] {
+        TypeCaption("Other");
+        Select(catList, {"Length", "Time"});
+        add->click();
+        cancel->click();
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(Catalogue.Caption, "P");
+    EXPECT_EQ(CategoryNames(), (Names{"Area", "Length", "Time"}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), filesBefore);
+
+    result = Run([&] {
         EXPECT_EQ(caption->text(), QStringLiteral("P"));
-        EXPECT_FALSE(caption->isReadOnly());
         Select(catList, {"Length"});
         add->click();
         ok->click();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(CategoryNames(), (Names{"Area", "Time", "Length"}));
-    EXPECT_EQ(Catalogue.CategoryAt(2).UnitCount(), 38);
-    EXPECT_EQ(PackageCaptions, Names{"P"});
 }
 
-TEST_F(InstallCatDialogTest, CancelChangesNothing)
+// Names move with the buttons, with Enter in either list (also while OK is
+// enabled), with a double click, and with Delete in the right list. A
+// selection arrives at the end of the right list in the order of the left
+// one; names going back take their alphabetical place.
+TEST_F(InstallCatDialogTest, NamesMoveByButtonsKeysAndDoubleClicks)
 {
+    enum How { Button, Enter, KeypadEnter, Delete, DoubleClick };
+    const struct {
+        bool FromLeft;
+        Names Chosen;
+        How By;
+        Names PickedAfter;
+    } moves[] = {
+        {true, {"Time"}, Button, {"Time"}},
+        {true, {"Length", "Angle", "Area"}, Button, {"Time", "Angle", "Area", "Length"}},
+        {true, {"Mass"}, Enter, {"Time", "Angle", "Area", "Length", "Mass"}},
+        {true, {"Power"}, KeypadEnter, {"Time", "Angle", "Area", "Length", "Mass", "Power"}},
+        {false, {"Time", "Length"}, Button, {"Angle", "Area", "Mass", "Power"}},
+        {false, {"Angle"}, Enter, {"Area", "Mass", "Power"}},
+        {false, {"Mass"}, Delete, {"Area", "Power"}},
+        {true, {"Acceleration"}, DoubleClick, {"Area", "Power", "Acceleration"}},
+        {false, {"Power"}, DoubleClick, {"Area", "Acceleration"}},
+    };
     StartWith("P", {"Area"});
-    const auto filesBefore = std::distance(std::filesystem::directory_iterator(dir.path()), {});
-    const int result = Run([&] {
-        TypeCaption("Other");
-        Select(catList, {"Area", "Time"});
-        add->click();
-        cancel->click();
+    Run([&] {
+        for (const auto& move : moves) {
+            SCOPED_TRACE(move.Chosen.front());
+            QListWidget* from = move.FromLeft ? catList : picked;
+            Select(from, move.Chosen);
+            const QPoint at = from->visualItemRect(from->selectedItems().value(0)).center();
+            switch (move.By) {
+            case Button: (move.FromLeft ? add : del)->click(); break;
+            case Enter: Key(from, Qt::Key_Return); break;
+            case KeypadEnter: Key(from, Qt::Key_Enter, Qt::KeypadModifier); break;
+            case Delete: Key(from, Qt::Key_Delete); break;
+            case DoubleClick:
+                QTest::mouseClick(from->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(from->viewport(), Qt::LeftButton, {}, at);
+                break;
+            }
+            EXPECT_EQ(Texts(picked), move.PickedAfter);
+            EXPECT_EQ(Texts(catList), BuiltInNamesWithout(move.PickedAfter));
+            ASSERT_TRUE(dialog.isVisible());
+        }
+        // Enter in the caption field presses OK.
+        Key(caption, Qt::Key_Return);
     });
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(Catalogue.Caption, "P");
-    EXPECT_EQ(CategoryNames(), Names{"Area"});
-    EXPECT_EQ(Catalogue.CategoryAt(0).UnitCount(), 1);
-    EXPECT_EQ(PackageCaptions, Names{"P"});
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), filesBefore);
+    EXPECT_EQ(CategoryNames(), (Names{"Area", "Acceleration"}));
 }
 
-TEST_F(InstallCatDialogTest, NamesArriveInOrderOfChoiceAndOkNeedsAChoiceAndACaption)
+// Add and Delete are enabled while their list has names; OK needs a choice
+// and a caption, and Enter in the caption does nothing without them. Ctrl+A
+// selects every name of the focused list only.
+TEST_F(InstallCatDialogTest, ButtonsFollowTheListsAndOkNeedsAChoiceAndACaption)
 {
     StartUp(dir.path(), [&] {
         Run([&] {
-            Select(catList, {"Time"});
+            Select(catList, {"Time", "Area"});
             add->click();
-            Select(catList, {"Length", "Angle", "Area"});
-            add->click();
-            // One press moves a selection in the order of the left list.
-            EXPECT_EQ(Texts(picked), (Names{"Time", "Angle", "Area", "Length"}));
-            EXPECT_EQ(Texts(catList), Without(SortedBuiltInNames(), {"Time", "Angle", "Area", "Length"}));
             ExpectButtons(true, true, true);
-
-            Select(picked, {"Time", "Length"});
+            for (QListWidget* list : {catList, picked}) {
+                QListWidget* other = list == catList ? picked : catList;
+                other->clearSelection();
+                Key(list, Qt::Key_A, Qt::ControlModifier);
+                EXPECT_EQ(list->selectedItems().size(), list->count());
+                EXPECT_TRUE(other->selectedItems().isEmpty());
+            }
             del->click();
-            EXPECT_EQ(Texts(picked), (Names{"Angle", "Area"}));
-            EXPECT_EQ(Texts(catList), Without(SortedBuiltInNames(), {"Angle", "Area"}));
-            Select(picked, {"Angle", "Area"});
-            del->click();
-            EXPECT_EQ(Texts(catList), SortedBuiltInNames());
             ExpectButtons(true, false, false);
             Key(caption, Qt::Key_Return);
             EXPECT_TRUE(dialog.isVisible()) << "nothing chosen";
 
-            catList->selectAll();
+            Key(catList, Qt::Key_A, Qt::ControlModifier);
             add->click();
-            EXPECT_EQ(Texts(picked), SortedBuiltInNames());
             ExpectButtons(false, true, true);
-            Select(picked, Without(SortedBuiltInNames(), {"Time", "Area"}));
+            Select(picked, BuiltInNamesWithout({"Time", "Area"}));
             del->click();
-            EXPECT_EQ(Texts(picked), (Names{"Area", "Time"}));
-
             TypeCaption("");
             ExpectButtons(true, true, false);
             QTest::keyClick(caption, Qt::Key_Return);
@@ -307,55 +312,6 @@ TEST_F(InstallCatDialogTest, NamesArriveInOrderOfChoiceAndOkNeedsAChoiceAndACapt
     });
     EXPECT_EQ(Catalogue.Caption, "Mine");
     EXPECT_EQ(CategoryNames(), (Names{"Area", "Time"}));
-}
-
-TEST_F(InstallCatDialogTest, KeysAndDoubleClicksMoveNamesInTheFocusedList)
-{
-    StartWith("P", {"Area"});
-    Run([&] {
-        // Enter moves names in a list even while OK is enabled.
-        Select(catList, {"Mass"});
-        Key(catList, Qt::Key_Return);
-        Select(catList, {"Angle", "Power"});
-        Key(catList, Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_TRUE(ok->isEnabled());
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(Texts(picked), (Names{"Mass", "Angle", "Power"}));
-
-        Select(picked, {"Angle"});
-        Key(picked, Qt::Key_Return);
-        EXPECT_EQ(Texts(picked), (Names{"Mass", "Power"}));
-        Select(picked, {"Mass"});
-        Key(picked, Qt::Key_Delete);
-        EXPECT_EQ(Texts(picked), Names{"Power"});
-        EXPECT_EQ(Texts(catList), Without(SortedBuiltInNames(), {"Power"}));
-
-        // Ctrl+A selects every name of the focused list only.
-        picked->clearSelection();
-        Key(catList, Qt::Key_A, Qt::ControlModifier);
-        EXPECT_EQ(catList->selectedItems().size(), catList->count());
-        EXPECT_TRUE(picked->selectedItems().isEmpty());
-        catList->clearSelection();
-        Key(picked, Qt::Key_A, Qt::ControlModifier);
-        EXPECT_EQ(picked->selectedItems().size(), 1);
-        EXPECT_TRUE(catList->selectedItems().isEmpty());
-
-        const auto doubleClick = [](QListWidget* list, const char* name) {
-            QListWidgetItem* item = list->findItems(QString::fromLatin1(name), Qt::MatchExactly).value(0);
-            ASSERT_NE(item, nullptr) << name;
-            const QPoint at = list->visualItemRect(item).center();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        };
-        doubleClick(catList, "Acceleration");
-        EXPECT_EQ(Texts(picked), (Names{"Power", "Acceleration"}));
-        doubleClick(picked, "Power");
-        EXPECT_EQ(Texts(picked), Names{"Acceleration"});
-
-        // Enter in the caption field presses OK.
-        Key(caption, Qt::Key_Return);
-    });
-    EXPECT_EQ(CategoryNames(), (Names{"Area", "Acceleration"}));
 }
 
 TEST_F(InstallCatDialogTest, ATakenCaptionIsMadeUniqueOnLeavingTheFieldOrPressingEnter)
@@ -381,7 +337,6 @@ TEST_F(InstallCatDialogTest, ATakenCaptionIsMadeUniqueOnLeavingTheFieldOrPressin
     EXPECT_EQ(caption->text(), QStringLiteral("CUSTOM CATEGORY22"));
     EXPECT_EQ(Catalogue.Caption, "CUSTOM CATEGORY22");
     EXPECT_EQ(CategoryNames(), Names{"Time"});
-    EXPECT_EQ(PackageCaptions, (Names{"Custom Category", "Custom Category2", "CUSTOM CATEGORY22"}));
 }
 
 TEST_F(InstallCatDialogTest, AFailedInstallIsShownAndKeepsTheDialogOpen)
@@ -395,23 +350,21 @@ TEST_F(InstallCatDialogTest, AFailedInstallIsShownAndKeepsTheDialogOpen)
             TypeCaption("Fresh");
             Select(catList, {"Angle", "Time"});
             add->click();
-            QTimer::singleShot(0, ok, &QPushButton::click);
+            ok->click();
         })
         .thenMessageBox(&error)
         .then([&](QWidget* modal) {
             EXPECT_EQ(modal, &dialog);
             EXPECT_EQ(Texts(picked), (Names{"Angle", "Time"}));
-            EXPECT_EQ(Texts(catList), Without(SortedBuiltInNames(), {"Angle", "Time"}));
             EXPECT_EQ(caption->text(), QStringLiteral("Fresh"));
             cancel->click();
         });
-    EXPECT_EQ(Exec(script), QDialog::Rejected);
-    EXPECT_TRUE(error.seen);
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_TRUE(script.done());
     EXPECT_EQ(error.title, QStringLiteral("Quantova"));
     EXPECT_EQ(error.icon, QMessageBox::Critical);
     EXPECT_EQ(Catalogue.Caption, "Old");
     EXPECT_EQ(CategoryNames(), Names{"Area"});
-    EXPECT_EQ(PackageCaptions, Names{"Old"});
 }
 
 TEST_F(InstallCatDialogTest, SplitterKeepsBothListsAtLeast35PixelsWide)
@@ -421,19 +374,15 @@ TEST_F(InstallCatDialogTest, SplitterKeepsBothListsAtLeast35PixelsWide)
         auto* splitter = Child<QSplitter>("Splitter");
         ASSERT_NE(splitter, nullptr);
         QWidget* handle = splitter->handle(1);
-        EXPECT_EQ(catList->width(), 120);
-        const auto drag = [&](int dx) {
+        for (const int dx : {-200, 400}) {
+            SCOPED_TRACE(dx);
             const QPoint from = handle->rect().center();
             QTest::mousePress(handle, Qt::LeftButton, {}, from);
             QTest::mouseMove(handle, from + QPoint(dx, 0));
             QTest::mouseRelease(handle, Qt::LeftButton, {}, from + QPoint(dx, 0));
-        };
-        drag(-200);
-        EXPECT_EQ(catList->width(), 35);
-        EXPECT_EQ(picked->geometry().right(), splitter->width() - 1);
-        drag(400);
-        EXPECT_EQ(picked->width(), 35);
-        EXPECT_EQ(picked->geometry().right(), splitter->width() - 1);
+            EXPECT_EQ((dx < 0 ? catList : picked)->width(), 35);
+            EXPECT_EQ(picked->geometry().right(), splitter->width() - 1);
+        }
         cancel->click();
     });
 }

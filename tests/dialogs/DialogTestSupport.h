@@ -1,23 +1,31 @@
 #pragma once
 
 // Shared by the dialog tests: a fixture that leaves the catalogue empty, a
-// category built in memory, exec() with a watchdog, and lookup of controls
-// by their names.
+// category built in memory, exec() answered by a script, lookup of controls
+// by their names, and the Qt headers every dialog test uses.
 //
 // A ModalScript acts on each modal window that becomes active, once: a dialog
-// shown a second time needs a script of its own.
+// shown a second time needs a script of its own. A window left open is
+// closed by the watchdog of the GUI test main(), which fails the test.
 
 #include "catalogue/Packages.h"
 #include "dialogs/TargetCategory.h"
+#include "support/ModalScript.h"
 
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace qv::test {
 
@@ -50,16 +58,21 @@ protected:
     }
 };
 
-// Runs `action` from the event loop once the current step has returned. A
-// step of a ModalScript must do this with whatever opens another modal
-// window (a message box, a nested dialog): the script's timer does not fire
-// again while one of its steps is still running.
-void Post(QObject* context, std::function<void()> action);
+// Runs dialog.exec() answered by `script`, every step of which must run.
+inline int Exec(QDialog& dialog, const ModalScript& script)
+{
+    const int result = dialog.exec();
+    EXPECT_TRUE(script.done()) << script.stepsLeft() << " steps left";
+    return result;
+}
 
-// Runs dialog.exec(). A dialog still open after ten seconds (a script that
-// did not close it, an unexpected message box) is closed by force, which
-// fails the test instead of hanging it.
-int ExecWithWatchdog(QDialog& dialog);
+// Runs dialog.exec() with `step` as the only step.
+inline int Exec(QDialog& dialog, ModalScript::Step step)
+{
+    ModalScript script;
+    script.then(std::move(step));
+    return Exec(dialog, script);
+}
 
 // The named control of a window; fails the test when it is missing.
 template <typename T>
@@ -68,6 +81,14 @@ T* Control(QWidget* window, const char* name)
     T* control = window->findChild<T*>(QString::fromLatin1(name));
     if (!control) ADD_FAILURE() << "no control " << name << " in " << window->objectName().toStdString();
     return control;
+}
+
+// The texts of a list's entries, top to bottom.
+inline QStringList Entries(const QListWidget* list)
+{
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+    return entries;
 }
 
 }  // namespace qv::test
