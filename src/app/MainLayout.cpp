@@ -24,7 +24,6 @@ constexpr int GridLabelTop = 70;
 constexpr int GridTop = 87;
 constexpr int StatusHeight = 19;
 constexpr int SplitterWidth = 8;
-constexpr int ToolBarHeight = 29;
 
 }  // namespace
 
@@ -39,7 +38,7 @@ void TFrmMain::Splitter1Moved()
     const int cw = std::max(width(), 310);
     const int ch = std::max(height(), 147);
 
-    ToolBar1->setGeometry(0, 0, cw, ToolBarHeight);
+    ToolBar1->setGeometry(0, 0, cw, TFrmMain::ToolBarHeight);
 
     int listWidth = LBCategories->width();
     if (listWidth < 60)

@@ -26,7 +26,6 @@
 namespace qv {
 namespace {
 
-constexpr int ToolBarHeight = 29;
 constexpr int ButtonSize = 25;
 constexpr int SpacerWidth = 5;
 constexpr int GridRowHeight = 16;

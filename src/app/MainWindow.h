@@ -47,6 +47,9 @@ struct EditingDialogs;
 class TFrmMain : public QWidget {
     Q_OBJECT
 public:
+    // The tool bar's height: its 25-pixel buttons with a margin.
+    static constexpr int ToolBarHeight = 29;
+
     explicit TFrmMain(TfrmInstallCat* installer, QWidget* parent = nullptr);
     ~TFrmMain() override;
 
