@@ -14,4 +14,14 @@ std::string FromQ(const QString& text)
     return Utf8ToCp1252(text.toStdString());
 }
 
+QString MessageToQ(std::string_view cp1252)
+{
+    return ToQ(cp1252).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+bool LessIgnoringCase(const QString& a, const QString& b)
+{
+    return QString::localeAwareCompare(a.toCaseFolded(), b.toCaseFolded()) < 0;
+}
+
 }  // namespace qv

@@ -107,9 +107,7 @@ void TFrmMain::RefreshView()
     SelectPak->clear();
     QStringList captions;
     for (const std::string& caption : PackageCaptions) captions << ToQ(caption);
-    std::stable_sort(captions.begin(), captions.end(), [](const QString& a, const QString& b) {
-        return QString::localeAwareCompare(a.toCaseFolded(), b.toCaseFolded()) < 0;
-    });
+    std::stable_sort(captions.begin(), captions.end(), LessIgnoringCase);
     SelectPak->addItems(captions);
     for (int i = 0; i < SelectPak->count(); ++i) {
         if (SameTextIgnoringCase(FromQ(SelectPak->itemText(i)), Catalogue.Caption)) {

@@ -13,7 +13,7 @@ QString ErrorDisplayText(const std::string& message)
 {
     std::string text = message;
     if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
-    return ToQ(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return MessageToQ(text);
 }
 
 void ShowError(QWidget* parent, const std::string& message)

@@ -5,7 +5,6 @@
 #include "app/Placement.h"
 #include "builtin/BuildCats.h"
 #include "builtin/Installer.h"
-#include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 
 #include <QAction>
@@ -50,7 +49,7 @@ public:
 
     bool operator<(const QListWidgetItem& other) const override
     {
-        return CompareTextIgnoringCase(name_, NameOf(other)) < 0;
+        return LessIgnoringCase(text(), other.text());
     }
 
     static std::string NameOf(const QListWidgetItem& item)

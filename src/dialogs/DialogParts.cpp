@@ -66,7 +66,7 @@ void LimitDialogFont(QWidget* dialog)
 
 void SetFittedText(QLabel* label, const std::string& message)
 {
-    label->setText(ToQ(message).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    label->setText(MessageToQ(message));
     // Start again from the dialog's font: the previous text may have needed
     // a smaller one.
     QFont font = label->parentWidget() ? label->parentWidget()->font() : label->font();

@@ -256,7 +256,7 @@ bool TDataEdit::ValidateOnExit()
         setText(ToQ(DisplayText(v, hex_)));
         return true;
     } catch (const EAssignError& e) {
-        message = integerOnly_ ? QString::fromLatin1(msg::EntryNotValidInteger) : ToQ(e.what());
+        message = integerOnly_ ? QString::fromLatin1(msg::EntryNotValidInteger) : MessageToQ(e.what());
     } catch (const EIntError&) {
         message = QString::fromLatin1(msg::EntryNotInteger);
     } catch (const EMinError&) {
@@ -273,9 +273,8 @@ bool TDataEdit::ValidateOnExit()
 
 void TDataEdit::ShowInformation(const QString& message)
 {
-    QString text = message;
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::Information, QString::fromLatin1(msg::InformationTitle), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(msg::InformationTitle), message, QMessageBox::Ok,
+                    this);
     box.setObjectName(QStringLiteral("InformationBox"));
     box.exec();
 }
