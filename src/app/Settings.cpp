@@ -1,10 +1,10 @@
 #include "app/Settings.h"
 
 #include "app/Ansi.h"
+#include "catalogue/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,12 +21,11 @@ QString ReadCalculatorPath()
 
 std::string ProgramDirectory()
 {
-    QString dir = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(dir).isWritable()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(dir);
-    }
-    return QDir::toNativeSeparators(dir + QLatin1Char('/')).toStdString();
+    const QString programDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const std::string chosen = ChooseDataFolder(programDir.toStdString(), QDir::toNativeSeparators(userDir).toStdString());
+    QDir().mkpath(QString::fromStdString(chosen));
+    return chosen;
 }
 
 char LocaleDecimalSeparator()
