@@ -42,12 +42,14 @@ Extended CosOf(Extended x) { return std::fabs(x) >= TrigLimit ? 0 : std::cos(x);
 // Taken at |x| so that a large negative argument overflows as the true result
 // does, instead of underflowing to 0 and failing as a division by zero. Where
 // e^a alone overflows but its half does not (a up to ln(2·max)), the half is
-// taken as e^(a/2) · ½e^(a/2).
+// taken as e^(a/2) · ½e^(a/2); beyond that the result overflows, even when
+// e^(a/2) itself is already infinite.
 Extended HalfExp(Extended a)
 {
     const Extended full = std::exp(a);
     if (!std::isinf(full)) return 0.5L * full;
     const Extended root = std::exp(a / 2);
+    if (std::isinf(root)) throw EOverflow();
     return CheckedMul(root, 0.5L * root);
 }
 

@@ -102,6 +102,10 @@ TEST_F(FunctionsTest, Faults)
         {"cosh overflows", "cosh11358", Overflow},
         {"cosh of a large negative overflows", "cosh-20000", Overflow},
         {"sinh of a large negative overflows", "sinh-20000", Overflow},
+        {"cosh where even e^(x/2) overflows", "cosh1E26", Overflow},
+        {"cosh of a huge negative", "cosh-1E26", Overflow},
+        {"sinh of a huge product", "sinh(16!*737690061506.12)", Overflow},
+        {"sinh of a huge negative", "sinh-1E4000", Overflow},
     });
 }
 
