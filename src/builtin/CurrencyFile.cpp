@@ -3,6 +3,7 @@
 #include "builtin/BuiltInTables.h"
 #include "builtin/WordRead.h"
 #include "catalogue/FileAccess.h"
+#include "catalogue/UnitAppender.h"
 #include "catalogue/ValueStream.h"
 
 #include <cstring>
@@ -66,7 +67,8 @@ void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDi
     TWordReader reader(programDir + CurrencyFileName);
 
     TCategory& currency = catalogue.CategoryAt(index);
-    currency.AppendUnit("USD", "American Dollars", 1.0L);
+    TUnitAppender units(currency);  // a rates file may hold many thousand rows
+    units.Append("USD", "American Dollars", 1.0L);
     // A file without a single word is a mistake (an emptied or lost file),
     // not a list of no currencies.
     if (!reader.HasWords()) throw EWordReaderError(msg::FileIncomplete);
@@ -80,7 +82,7 @@ void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDi
         }
         const std::string name = reader.ReadName();
         const Extended rate = reader.ReadNumber();
-        currency.AppendUnit(symbol, name, rate);
+        units.Append(symbol, name, rate);
         reader.NextLine();
     }
     currency.SetDefaultUnit(0);

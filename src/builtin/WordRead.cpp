@@ -3,6 +3,7 @@
 #include "catalogue/FileAccess.h"
 #include "expr/NumberText.h"
 
+#include <string_view>
 #include <utility>
 
 namespace qv {
@@ -12,6 +13,8 @@ bool IsSeparator(char c)
 {
     return c == ' ' || c == '\t';
 }
+
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlankOrControl(char c)
 {
@@ -62,8 +65,10 @@ TWordReader TWordReader::FromText(const std::string& text)
 void TWordReader::Load(const std::string& text)
 {
     // Like reading a text file line by line: an empty file is one blank line,
-    // and a line break at the very end does not start another line.
-    std::size_t start = 0;
+    // and a line break at the very end does not start another line. A UTF-8
+    // byte-order mark, which some editors put first, is passed over rather
+    // than read as part of the first word.
+    std::size_t start = text.starts_with(Utf8ByteOrderMark) ? Utf8ByteOrderMark.size() : 0;
     do {
         std::size_t stop = text.find_first_of("\r\n", start);
         if (stop == std::string::npos) stop = text.size();

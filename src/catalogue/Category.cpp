@@ -80,11 +80,21 @@ std::int32_t TCategory::VisibleUnitCount() const
         std::count_if(UnitItems.begin(), UnitItems.end(), [](const TUnit& u) { return !u.Hidden; }));
 }
 
+void ThrowSymbolTaken(const std::string& symbol)
+{
+    throw eNameError(symbol + " already exists. A unit's symbol must be unique.");
+}
+
 void TCategory::AppendUnit(const std::string& symbol, const std::string& definition, Extended factor)
 {
     for (const TUnit& unit : UnitItems) {
-        if (unit.Symbol == symbol) throw eNameError(symbol + " already exists. A unit's symbol must be unique.");
+        if (unit.Symbol == symbol) ThrowSymbolTaken(symbol);
     }
+    PushUnit(symbol, definition, factor);
+}
+
+void TCategory::PushUnit(const std::string& symbol, const std::string& definition, Extended factor)
+{
     UnitItems.push_back(TUnit{symbol, definition, factor, true, false});
     if (UnitItems.size() == 1) SetDefaultUnit(0);
 }

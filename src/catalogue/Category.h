@@ -35,6 +35,9 @@ public:
 
 inline constexpr const char* TemperatureCategoryName = "Temperature";
 
+// Raises eNameError "<symbol> already exists. A unit's symbol must be unique."
+[[noreturn]] void ThrowSymbolTaken(const std::string& symbol);
+
 struct TUnit {
     std::string Symbol;      // "m", "ft", "C°"; unique within its category
     std::string Definition;  // "meters"
@@ -88,6 +91,10 @@ public:
     void ReadFrom(ValueReader& reader);
 
 private:
+    friend class TUnitAppender;
+    // Appends without the symbol check; the first unit becomes the default.
+    void PushUnit(const std::string& symbol, const std::string& definition, Extended factor);
+
     std::vector<TUnit> UnitItems;
 };
 

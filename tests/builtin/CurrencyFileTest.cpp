@@ -147,6 +147,15 @@ TEST_P(CurrencyImport, BlankLinesAnywherePassOver)
     EXPECT_EQ(c.UnitAt(2).Factor, 2.5L);
 }
 
+TEST_P(CurrencyImport, AByteOrderMarkAtTheStartIsPassedOver)
+{
+    const TCategory& c = Import("\xEF\xBB\xBF" "GBP British Pounds 1.6832\r\nEUR Euro 1.1\r\n");
+    ASSERT_EQ(c.UnitCount(), 3);
+    EXPECT_EQ(c.UnitAt(1).Symbol, "GBP");
+    EXPECT_EQ(TWordReader::FromText("a\r\n\xEF\xBB\xBF" "b").Lines[1][0], "\xEF\xBB\xBF" "b")
+        << "only at the very start";
+}
+
 TEST_P(CurrencyImport, UsesTheUserSeparatorAsWellAsThePoint)
 {
     const TCategory& c = Import("AAA Point 0.25\nBBB Other 1e-3\n");

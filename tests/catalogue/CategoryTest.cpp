@@ -1,4 +1,5 @@
 #include "catalogue/Category.h"
+#include "catalogue/UnitAppender.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,35 @@ TEST(AppendUnit, FirstUnitBecomesTheDefaultWithFactorOne)
     EXPECT_EQ(c.DefaultIndex, 0);
     c.AppendUnit("in", "inches", 1.0L / 12.0L);
     EXPECT_EQ(c.UnitAt(1).Factor, 1.0L / 12.0L);  // later units keep their factor
+}
+
+TEST(UnitAppender, KeepsTheRulesOfAppendUnit)
+{
+    TCategory c = LengthCategory();
+    TUnitAppender units(c);
+    struct Row {
+        const char* symbol;
+        bool taken;
+    } rows[] = {{"in", false}, {"m", true}, {"in", true}, {"M", false}, {"ft", true}, {"yd", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.symbol);
+        try {
+            units.Append(row.symbol, "", 2.0L);
+            EXPECT_FALSE(row.taken) << "duplicate accepted";
+        } catch (const eNameError& e) {
+            EXPECT_TRUE(row.taken);
+            EXPECT_EQ(e.what(), std::string(row.symbol) + " already exists. A unit's symbol must be unique.");
+        }
+    }
+    ASSERT_EQ(c.UnitCount(), 6);
+    EXPECT_EQ(c.UnitAt(3).Symbol, "in");
+    EXPECT_EQ(c.UnitAt(5).Symbol, "yd");
+
+    TCategory empty;
+    TUnitAppender first(empty);
+    first.Append("ft", "feet", 0.3048L);
+    EXPECT_EQ(empty.DefaultIndex, 0);
+    EXPECT_EQ(empty.UnitAt(0).Factor, 1.0L);
 }
 
 TEST(SetDefaultUnit, RebasesEveryFactorAndKeepsConversions)
