@@ -5,6 +5,7 @@
 #include "catalogue/Errors.h"
 #include "expr/Evaluator.h"
 #include "expr/NumberText.h"
+#include "widgets/LengthLimit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace qv {
@@ -118,7 +120,12 @@ bool IsOperator(const QString& typed)
 
 TDataEdit::TDataEdit(QWidget* parent) : QLineEdit(parent)
 {
-    setMaxLength(MaxTextLength);
+    // QLineEdit's own limit would keep the part of a long paste that fits,
+    // which reads as a different expression; the validator refuses it whole.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new LengthLimit(MaxTextLength, this));
+    // Queued: the message box must not open in the middle of the edit.
+    connect(this, &QLineEdit::inputRejected, this, &TDataEdit::RefuseTooLong, Qt::QueuedConnection);
     setText(QStringLiteral("0"));
 }
 
@@ -277,6 +284,14 @@ void TDataEdit::ShowInformation(const QString& message)
                     this);
     box.setObjectName(QStringLiteral("InformationBox"));
     box.exec();
+}
+
+void TDataEdit::RefuseTooLong()
+{
+    RunGuarded(this, [this] {
+        ShowInformation(MessageToQ(msg::EntryTooLong));
+        TakeFocusBack();
+    });
 }
 
 void TDataEdit::TakeFocusBack()

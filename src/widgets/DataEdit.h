@@ -8,7 +8,8 @@
 // form, so '2*3' becomes '6'. A text the field cannot accept is reported in an
 // information box; a bound that was crossed is written into the field; the
 // focus comes back so the user can correct the entry. Nothing is filtered
-// while typing.
+// while typing, but a paste or keystroke that would make the text longer than
+// 32,767 characters is refused whole, with a message.
 //
 // The field keeps an optional caption label in step with itself: its text
 // (the caption with unit symbols) and its enabled state.
@@ -31,6 +32,8 @@ inline constexpr const char* EntryNotValidInteger = "Entry must be a valid integ
 inline constexpr const char* EntryNotInteger = "Entry must be an integer.";
 inline constexpr const char* EntryBelowMin = "Entry must be greater than or equal to ";
 inline constexpr const char* EntryAboveMax = "Entry must be less than or equal to ";
+inline constexpr const char* EntryTooLong =
+    "Entry is too long: a value or expression may have at most 32767 characters.\rThe text was not inserted.";
 }  // namespace msg
 
 // The properties a form stores for a field, applied by LoadProperties.
@@ -142,6 +145,7 @@ protected:
 
 private:
     void ShowInformation(const QString& message);
+    void RefuseTooLong();
     void TakeFocusBack();
 
     bool integerOnly_ = false;

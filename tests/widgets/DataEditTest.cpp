@@ -4,7 +4,9 @@
 #include "expr/NumberText.h"
 #include "support/ModalScript.h"
 
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -356,6 +358,54 @@ TEST_F(DataEditTest, TwoRefusedFieldsDoNotPassTheFocusBackAndForth)
     EXPECT_EQ(message, QStringLiteral("Entry could not be evaluated:\ninvalid character(s) in expression"));
     EXPECT_TRUE(field->hasFocus());
     EXPECT_EQ(secondExits, 0);
+}
+
+// The field holds 32,767 characters; an edit that would make it longer is
+// refused whole with a message, never cut into a different expression.
+TEST_F(DataEditTest, AnEditBeyondTheLengthLimitIsRefusedWhole)
+{
+    const QString full = QStringLiteral("1+").repeated(16383) + QStringLiteral("1");  // 32,767 characters
+    struct Case {
+        const char* name;
+        QString before;
+        bool selectAll;
+        QString clipboard;  // pasted with Ctrl+V; empty: "1" is typed at the end
+        bool refused;
+    };
+    const std::vector<Case> cases = {
+        {"paste of 100,001 characters", QStringLiteral("5"), false,
+         QStringLiteral("1+").repeated(50000) + QStringLiteral("1"), true},
+        {"paste that just fits", QStringLiteral("1"), false, full.mid(1), false},
+        {"paste one beyond", QStringLiteral("12"), false, full.mid(1), true},
+        {"paste over a selection", full, true, QStringLiteral("2*3"), false},
+        {"typing at the limit", full, false, QString(), true},
+    };
+    field->LoadProperties(Range(-big, big));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeenBox box;
+        ModalScript script;
+        script.thenMessageBox(&box);
+        field->setFocus();
+        field->setText(c.before);
+        if (c.selectAll) field->selectAll();
+        if (c.clipboard.isEmpty()) {
+            QTest::keyClick(field, Qt::Key_1);
+        } else {
+            QGuiApplication::clipboard()->setText(c.clipboard);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCoreApplication::processEvents();  // the message is shown once the edit is over
+        EXPECT_EQ(box.seen, c.refused);
+        if (c.refused) {
+            EXPECT_TRUE(field->text() == c.before) << "changed to " << field->text().size() << " characters";
+            EXPECT_EQ(box.title, QStringLiteral("Information"));
+            EXPECT_EQ(box.text, QStringLiteral("Entry is too long: a value or expression may have at most 32767 "
+                                               "characters.\nThe text was not inserted."));
+        } else {
+            EXPECT_TRUE(field->text() == (c.selectAll ? c.clipboard : c.before + c.clipboard));
+        }
+    }
 }
 
 // In a dialog, Enter on an accepted entry goes on to the default button; on a

@@ -1,0 +1,10 @@
+#include "widgets/LengthLimit.h"
+
+namespace qv {
+
+QValidator::State LengthLimit::validate(QString& text, int&) const
+{
+    return text.size() <= limit_ ? Acceptable : Invalid;
+}
+
+}  // namespace qv
