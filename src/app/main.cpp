@@ -3,6 +3,7 @@
 // the package in use.
 #include "app/EditingDialogs.h"
 #include "app/ErrorDisplay.h"
+#include "app/InstanceLock.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "builtin/InstallCatDialog.h"
@@ -29,10 +30,15 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantova.svg")));
     qv::SetDecimalSeparator(qv::LocaleDecimalSeparator());
 
+    // Held until the package has been saved at the end of main.
+    const std::string dataFolder = qv::ProgramDirectory();
+    qv::InstanceLock lock(dataFolder);
+    if (!lock.Acquire()) return 1;
+
     qv::TfrmInstallCat installer;
     qv::StartUpResult started;
     if (!qv::RunGuarded(nullptr, [&] {
-            started = qv::StartUp(qv::ProgramDirectory(), [&installer] { installer.exec(); });
+            started = qv::StartUp(dataFolder, [&installer] { installer.exec(); });
         }))
         return 1;
     if (!started.HasPackage) return 0;
