@@ -2,10 +2,12 @@
 
 #include "catalogue/Cp1252.h"
 #include "cli/CliErrors.h"
+#include "expr/NumberText.h"
 
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <unordered_map>
 #include <vector>
 
@@ -89,7 +91,8 @@ private:
         const Resolution* units = Find(from, to, &error);
         if (!units) throw ECliError(error.Status, error.Message);
         const Extended value = ReadValue(std::string(valueText));
-        return converter_.Text(converter_.Convert(units->Category, units->From, value, units->To.front()));
+        std::string text = converter_.Text(converter_.Convert(units->Category, units->From, value, units->To.front()));
+        return asciiSeparator_ ? text : Cp1252ToUtf8(text);
     }
 
     // The resolved units of a FROM/TO pair, remembered for the next lines.
@@ -107,6 +110,7 @@ private:
 
     Converter& converter_;
     std::int32_t category_;
+    const bool asciiSeparator_ = static_cast<unsigned char>(DecimalSeparator()) < 0x80;
     std::unordered_map<std::string, Resolution> cache_;
     std::string key_;
 };
@@ -130,6 +134,8 @@ int RunBatch(Converter& converter, std::int32_t category, std::FILE* in, std::FI
         results.clear();
     };
 
+    // Someone typing at a terminal wants each answer at once.
+    const bool interactive = ::isatty(::fileno(in)) || ::isatty(::fileno(out));
     int status = ExitOk;
     char* buffer = nullptr;
     std::size_t capacity = 0;
@@ -149,7 +155,10 @@ int RunBatch(Converter& converter, std::int32_t category, std::FILE* in, std::FI
             }
         }
         results += '\n';
-        if (results.size() >= FlushSize) flush();
+        if (results.size() >= FlushSize || interactive) {
+            flush();
+            if (interactive) std::fflush(out);
+        }
     }
     std::free(buffer);
     flush();

@@ -23,6 +23,7 @@ inline constexpr const char* ProgramName = "quantova-cli";
 inline constexpr const char* UnknownUnit = "unknown unit '%s'";
 inline constexpr const char* UnitNotInCategory = "no unit '%s' in %s";
 inline constexpr const char* UnknownCategory = "unknown category '%s' (quantova-cli --list shows them)";
+inline constexpr const char* AmbiguousUnitName = "'%s' is a unit of several categories (%s); choose one with --category";
 inline constexpr const char* AmbiguousUnits = "the units are found in several categories (%s); choose one with --category";
 inline constexpr const char* AmbiguousUnit = "'%s' names several units of %s (%s); use the exact symbol";
 inline constexpr const char* NoCommonCategory = "the units are not of one category ('%s' is in %s, '%s' in %s)";

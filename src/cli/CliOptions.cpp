@@ -32,11 +32,11 @@ ambiguous or mismatched unit or category, 4 the value could not be evaluated
 or converted, 5 a package or rates file could not be read.
 
 Examples:
-  quantova-cli 12*2.54 in ft          2.54
-  quantova-cli 100 'C°' Fahrenheit K  212 and 373.15
-  quantova-cli 1 mi                   every unit of Length
-  quantova-cli --list Currency --format csv
-  printf '1 in cm\n3 ft m\n' | quantova-cli --batch)";
+  quantova-cli 12*2.54 in ft                        2.54
+  quantova-cli 100 Celsius Fahrenheit K              212 and 373.15
+  quantova-cli 1 mi                                  1 mile in every unit of Length
+  quantova-cli --list Currency --format csv          the currencies and their rates
+  printf '1 in cm\n3 ft m\n' | quantova-cli --batch   2.54 and 0.9144)";
 
 }  // namespace
 
@@ -55,19 +55,22 @@ void AddOptions(CLI::App& app, CliOptions& options)
     app.footer(Footer);
     app.set_version_flag("--version", std::string("quantova-cli ") + QUANTOVA_VERSION);
 
-    app.add_option("args", options.Args, "VALUE FROM [TO...]: convert VALUE from unit FROM to each TO; with no TO, "
-                                         "into every visible unit of the category. With --list: a category name.");
+    app.add_option("args", options.Args, "Convert VALUE from unit FROM to each TO; with no TO, into every visible "
+                                         "unit of the category. With --list: a category name.")
+        ->option_text("VALUE FROM [TO...]");
+    app.get_formatter()->column_width(34);
     app.add_option("--precision", options.Style.Precision, "Significant digits, 2 to 18 (default 6)")
-        ->check(CLI::Range(2, 18));
+        ->check(CLI::Range(2, 18))
+        ->option_text("N");
     app.add_flag("--scientific", options.Style.Scientific, "Scientific notation ('1.23450e+3')");
     app.add_option("--format", options.FormatName, "Output as table, tsv, csv or json (rows of symbol, definition, value)")
         ->transform(CLI::IsMember({"table", "tsv", "csv", "json"}, CLI::ignore_case))
         ->option_text("table|tsv|csv|json");
     app.add_flag("--list", options.List, "List the categories, or with a category name its units and factors");
     app.add_flag("--batch", options.Batch, "Read conversions from standard input, one per line");
-    app.add_option("--category", options.Category, "The category of the units, when several hold them");
-    auto* package = app.add_option("--package", options.Package, "Take the units from this package file (.qv)");
-    app.add_flag("--builtin", options.BuiltIn, "Take the units from the 36 built-in categories")->excludes(package);
+    app.add_option("--category", options.Category, "The category of the units, when several hold them")->option_text("NAME");
+    app.add_option("--package", options.Package, "Take the units from this package file (.qv)")->option_text("FILE");
+    app.add_flag("--builtin", options.BuiltIn, "Take the units from the 36 built-in categories");
     app.add_flag("--locale", options.Locale, "Read and write numbers with the user's decimal separator");
 }
 

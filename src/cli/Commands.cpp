@@ -24,6 +24,7 @@ char LocaleSeparator()
 
 void CheckArguments(const CliOptions& o)
 {
+    if (o.BuiltIn && !o.Package.empty()) throw ECliError(ExitUsage, msg::ExclusiveSources);
     if (o.Batch && !o.Args.empty()) throw ECliError(ExitUsage, msg::BatchTakesNoArguments);
     if (o.List && o.Args.size() > 1) throw ECliError(ExitUsage, msg::ListTakesOneCategory);
     if (!o.List && !o.Batch && o.Args.size() < 2) throw ECliError(ExitUsage, msg::NeedValueAndUnit);

@@ -113,6 +113,7 @@ bool UnitLookup::TryResolve(std::string_view from, std::span<const std::string> 
     if (best.size() > 1) {
         std::vector<std::string> tied;
         for (std::int32_t c : best) tied.push_back(catalogue_.CategoryAt(c).Name);
+        if (names.size() == 1) return fail(ExitUnit, Format(msg::AmbiguousUnitName, std::string(from), Join(tied)));
         return fail(ExitUnit, Format(msg::AmbiguousUnits, Join(tied)));
     }
 
