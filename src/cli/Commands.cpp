@@ -26,6 +26,7 @@ void CheckArguments(const CliOptions& o)
 {
     if (o.BuiltIn && !o.Package.empty()) throw ECliError(ExitUsage, msg::ExclusiveSources);
     if (o.Batch && !o.Args.empty()) throw ECliError(ExitUsage, msg::BatchTakesNoArguments);
+    if (o.Batch && o.Format()) throw ECliError(ExitUsage, msg::BatchHasNoFormat);
     if (o.List && o.Args.size() > 1) throw ECliError(ExitUsage, msg::ListTakesOneCategory);
     if (!o.List && !o.Batch && o.Args.size() < 2) throw ECliError(ExitUsage, msg::NeedValueAndUnit);
 }
@@ -99,7 +100,6 @@ void Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std
         values += Cp1252ToUtf8(text) + '\n';
     };
     if (units.To.empty()) {
-        if (category.UnitCount() == 0) throw ECliError(ExitUnit, Format(msg::EmptyCategory, category.Name));
         for (std::int32_t u = 0; u < category.UnitCount(); ++u)
             if (!category.UnitAt(u).Hidden) add(u);
     } else {
