@@ -135,6 +135,7 @@ TEST_F(Cli, ConvertsWithTheBuiltInCategories)
         {"unknown format", {"--format", "xml", "1", "m", "ft"}, 2, "", "--format"},
         {"value taken for an option", {"-pi", "rad", "degrees"}, 2, "", "goes after '--'"},
         {"batch with arguments", {"--batch", "1", "m"}, 2, "", "--batch reads"},
+        {"batch with a format", {"--batch", "--format", "csv"}, 2, "", "--format does not apply"},
         {"unknown unit", {"1", "parsec", "xyz"}, 3, "", "unknown unit 'xyz'"},
         {"units of two categories", {"1", "m", "kg"}, 3, "", "not of one category ('m' is in"},
         {"ambiguous units", {"1", "min", "s"}, 3, "", "several categories (Time, Angle); choose one with --category"},
@@ -189,6 +190,10 @@ TEST_F(Cli, BatchGoesOnAfterABadLine)
     const Result good = Run({"--builtin", "--batch", "--precision", "3"}, "1 mi km\n-40 Celsius Fahrenheit\n");
     EXPECT_EQ(good.status, 0) << good.err;
     EXPECT_EQ(good.out, "1.61\n-40\n");
+
+    const Result angles = Run({"--builtin", "--batch", "--category", "angle"}, "1 min s\n1 rev degrees\n");
+    EXPECT_EQ(angles.status, 0) << angles.err;
+    EXPECT_EQ(angles.out, "60\n360\n");
 }
 
 // The data folder is the program's own when it can write there, else the
