@@ -4,9 +4,12 @@
 #include "cli/CliErrors.h"
 #include "expr/NumberText.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <unistd.h>
 #include <unordered_map>
 #include <vector>
@@ -14,7 +17,9 @@
 namespace qv::cli {
 namespace {
 
-constexpr std::size_t FlushSize = 1 << 16;
+constexpr std::size_t BlockLines = 1 << 16;     // read, then converted in parallel
+constexpr std::size_t MinShareLines = 1 << 12;  // below this a thread costs more than it saves
+constexpr std::size_t MaxThreads = 8;
 constexpr std::size_t MaxWords = 16;  // bounds the search for multi-word units
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -122,47 +127,116 @@ bool IsAscii(std::string_view s)
     return true;
 }
 
-}  // namespace
+// Converts one input line: its result (or nothing) and a line break go to
+// `results`, its error to `errors`. False when the line failed.
+bool ConvertInto(BatchRun& run, std::string_view line, long long lineNumber, std::string& results, std::string& errors)
+{
+    bool ok = true;
+    const std::string_view raw = Trim(line);
+    if (!raw.empty()) {
+        try {
+            results += IsAscii(raw) ? run.ConvertLine(raw) : run.ConvertLine(Utf8ToCp1252(raw));
+        } catch (const std::exception& e) {
+            ok = false;
+            errors.append(msg::ProgramName).append(": ").append(Format(msg::LinePrefix, std::to_string(lineNumber)));
+            errors.append(TerminalMessage(e.what())).append(1, '\n');
+        }
+    }
+    results += '\n';
+    return ok;
+}
 
-int RunBatch(Converter& converter, std::int32_t category, std::FILE* in, std::FILE* out, std::FILE* err)
+// Writes what a stretch of lines produced; a stretch's errors follow its
+// results, so that a terminal showing both shows them in order.
+void Emit(std::string& results, std::string& errors, std::FILE* out, std::FILE* err)
+{
+    std::fwrite(results.data(), 1, results.size(), out);
+    results.clear();
+    if (errors.empty()) return;
+    std::fflush(out);
+    std::fputs(errors.c_str(), err);
+    errors.clear();
+}
+
+// One thread's share of a block of lines. A conversion sets the category's
+// value, so each worker converts on its own copy of the catalogue.
+struct Worker {
+    Worker(const Converter& model, std::int32_t category)
+        : catalogue(model.Catalogue()), converter(catalogue, model.Style()), run(converter, category)
+    {
+    }
+    TCategories catalogue;
+    Converter converter;
+    BatchRun run;
+    std::string results, errors;
+    bool ok = true;
+
+    void Convert(const std::vector<std::string>& lines, std::size_t first, std::size_t last, long long firstNumber)
+    {
+        for (std::size_t i = first; i < last; ++i)
+            ok &= ConvertInto(run, lines[i], firstNumber + static_cast<long long>(i - first), results, errors);
+    }
+};
+
+int RunInteractive(Converter& converter, std::int32_t category, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     BatchRun run(converter, category);
-    std::string results;
-    results.reserve(FlushSize + 256);
-    const auto flush = [&results, out] {
-        std::fwrite(results.data(), 1, results.size(), out);
-        results.clear();
-    };
-
-    // Someone typing at a terminal wants each answer at once.
-    const bool interactive = ::isatty(::fileno(in)) || ::isatty(::fileno(out));
-    int status = ExitOk;
+    std::string results, errors;
+    bool ok = true;
     char* buffer = nullptr;
     std::size_t capacity = 0;
     long long lineNumber = 0;
     for (ssize_t length; (length = ::getline(&buffer, &capacity, in)) >= 0;) {
-        ++lineNumber;
-        const std::string_view raw = Trim(std::string_view(buffer, static_cast<std::size_t>(length)));
-        if (!raw.empty()) {
-            try {
-                results += IsAscii(raw) ? run.ConvertLine(raw) : run.ConvertLine(Utf8ToCp1252(raw));
-            } catch (const std::exception& e) {
-                status = ExitLineFailed;
-                flush();
-                std::fflush(out);
-                std::fprintf(err, "%s: %s%s\n", msg::ProgramName, Format(msg::LinePrefix, std::to_string(lineNumber)).c_str(),
-                             TerminalMessage(e.what()).c_str());
-            }
-        }
-        results += '\n';
-        if (results.size() >= FlushSize || interactive) {
-            flush();
-            if (interactive) std::fflush(out);
-        }
+        ok &= ConvertInto(run, std::string_view(buffer, static_cast<std::size_t>(length)), ++lineNumber, results, errors);
+        Emit(results, errors, out, err);
+        std::fflush(out);
     }
     std::free(buffer);
-    flush();
-    return status;
+    return ok ? ExitOk : ExitLineFailed;
+}
+
+}  // namespace
+
+int RunBatch(Converter& converter, std::int32_t category, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    // Someone typing at a terminal wants each answer at once.
+    if (::isatty(::fileno(in)) || ::isatty(::fileno(out))) return RunInteractive(converter, category, in, out, err);
+
+    // Otherwise blocks of lines are shared among the processor's cores and
+    // their results written in input order.
+    const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, MaxThreads);
+    std::vector<std::unique_ptr<Worker>> workers;
+    for (std::size_t i = 0; i < threads; ++i) workers.push_back(std::make_unique<Worker>(converter, category));
+
+    std::vector<std::string> lines(BlockLines);
+    char* buffer = nullptr;
+    std::size_t capacity = 0;
+    long long nextNumber = 1;
+    bool ok = true;
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        for (ssize_t length; count < BlockLines && (length = ::getline(&buffer, &capacity, in)) >= 0; ++count)
+            lines[count].assign(buffer, static_cast<std::size_t>(length));
+        more = count == BlockLines;
+
+        const std::size_t shares = std::clamp<std::size_t>(count / MinShareLines, 1, threads);
+        const std::size_t share = (count + shares - 1) / shares;
+        std::vector<std::thread> running;
+        for (std::size_t s = 1; s < shares; ++s) {
+            const std::size_t first = std::min(count, s * share), last = std::min(count, first + share);
+            running.emplace_back([&, s, first, last] { workers[s]->Convert(lines, first, last, nextNumber + static_cast<long long>(first)); });
+        }
+        workers[0]->Convert(lines, 0, std::min(count, share), nextNumber);
+        for (std::thread& t : running) t.join();
+
+        for (std::size_t s = 0; s < shares; ++s) {
+            Emit(workers[s]->results, workers[s]->errors, out, err);
+            ok &= workers[s]->ok;
+        }
+        nextNumber += static_cast<long long>(count);
+    }
+    std::free(buffer);
+    return ok ? ExitOk : ExitLineFailed;
 }
 
 }  // namespace qv::cli

@@ -28,6 +28,7 @@ public:
 
     const UnitLookup& Lookup() const { return lookup_; }
     const TCategories& Catalogue() const { return catalogue_; }
+    NumberStyle Style() const { return style_; }
 
     // `value` (in unit `from` of `category`) in unit `to`. Raises the
     // arithmetic errors.

@@ -191,6 +191,19 @@ TEST_F(Cli, BatchGoesOnAfterABadLine)
     EXPECT_EQ(good.status, 0) << good.err;
     EXPECT_EQ(good.out, "1.61\n-40\n");
 
+    // Long input is converted in shares on several threads; order and line
+    // numbers must not notice.
+    std::string input, expected;
+    for (int line = 1; line <= 20000; ++line) {
+        const bool bad = line == 2 || line == 15001;
+        input += bad ? "1 in xx\n" : std::to_string(line) + " in in\n";
+        expected += bad ? "\n" : std::to_string(line) + "\n";
+    }
+    const Result many = Run({"--builtin", "--batch", "--precision", "18"}, input);
+    EXPECT_EQ(many.status, 1);
+    EXPECT_TRUE(many.out == expected);
+    EXPECT_EQ(many.err, "quantova-cli: line 2: unknown unit 'xx'\nquantova-cli: line 15001: unknown unit 'xx'\n");
+
     const Result angles = Run({"--builtin", "--batch", "--category", "angle"}, "1 min s\n1 rev degrees\n");
     EXPECT_EQ(angles.status, 0) << angles.err;
     EXPECT_EQ(angles.out, "60\n360\n");
