@@ -5,6 +5,7 @@
 
 #include "app/Ansi.h"
 #include "app/ErrorDisplay.h"
+#include "app/UnitFilterBar.h"
 #include "app/UpDownArrows.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
@@ -22,6 +23,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <optional>
 
 namespace qv {
 namespace {
@@ -154,21 +156,22 @@ void TFrmMain::RefreshView()
     }
     EntryValue->SetNumber(c->Value);
 
-    // 4.-5. Every unit converted; hidden units only in Grid1 and EntryUnit.
-    Grid2->setRowCount(c->VisibleUnitCount());
+    // 4.-5. Every unit converted; Grid2 lists the visible units that pass
+    // the filter, Grid1 and EntryUnit every unit.
+    const std::optional<UnitFilter> filter = CurrentFilter();
+    grid2Units_ = filter ? ListedUnits(*c, *filter) : std::vector<std::int32_t>{};
+    FilterBar->ShowNoMatch(grid2Units_.empty() && !FilterBar->Text().isEmpty());
     grid1Rows_.reserve(static_cast<std::size_t>(c->UnitCount()));
-    int gridRow = 0;
     for (std::int32_t i = 0; i < c->UnitCount(); ++i) {
         const QString label = UnitLabel(*c, i);
-        const QString value = FormatValue(c->ConvertTo(i));
-        grid1Rows_.emplace_back(label, value);
-        if (!c->UnitAt(i).Hidden) {
-            Grid2->setItem(gridRow, 0, Cell(label));
-            Grid2->setItem(gridRow, 1, Cell(value));
-            grid2Units_.push_back(i);
-            ++gridRow;
-        }
+        grid1Rows_.emplace_back(label, FormatValue(c->ConvertTo(i)));
         EntryUnit->addItem(label);
+    }
+    Grid2->setRowCount(static_cast<int>(grid2Units_.size()));
+    for (std::size_t listed = 0; listed < grid2Units_.size(); ++listed) {
+        const auto& [label, value] = grid1Rows_[static_cast<std::size_t>(grid2Units_[listed])];
+        Grid2->setItem(static_cast<int>(listed), 0, Cell(label));
+        Grid2->setItem(static_cast<int>(listed), 1, Cell(value));
     }
 
     // 6.-9. Entry unit, highlighted unit, buttons, status line.
@@ -182,11 +185,13 @@ void TFrmMain::UpdateButtons(const TCategory* c)
 {
     const bool editable = c && c->Name != TemperatureCategoryName;
     SpeedButton2->setEnabled(Catalogue.CategoryCount() > 0);
-    SpeedButton5->setEnabled(c && c->UnitCount() > 0 && c->DefaultIndex != SelectedUnitIndex());
-    SpeedButton8->setEnabled(c && c->VisibleUnitCount() > 1);
+    // The commands on the highlighted unit need a row: a filter may leave none.
+    const std::int32_t selected = SelectedUnitIndex();
+    SpeedButton5->setEnabled(c && selected >= 0 && c->DefaultIndex != selected);
+    SpeedButton8->setEnabled(c && selected >= 0 && c->VisibleUnitCount() > 1);
     SpeedButton9->setEnabled(c && c->VisibleUnitCount() < c->UnitCount());
     SpeedButton3->setEnabled(editable);
-    SpeedButton4->setEnabled(editable && c->UnitCount() > 0);
+    SpeedButton4->setEnabled(editable && selected >= 0);
 }
 
 void TFrmMain::UpdateStatusLine(TCategory& c)
@@ -217,17 +222,15 @@ void TFrmMain::SelectUnitRow(std::int32_t unitIndex)
 {
     if (unitIndex < 0 || unitIndex >= static_cast<std::int32_t>(grid1Rows_.size())) return;
     grid1Row_ = unitIndex;
-    const TCategory* c = CurrentCategory();
-    if (c && c->UnitAt(unitIndex).Hidden) {
-        if (Grid2->rowCount() > 0) Grid2->setCurrentCell(0, 0);
-        return;
-    }
+    // A unit without a row (hidden, or left out by the filter) highlights
+    // the first row; the status line still names it.
     for (std::size_t row = 0; row < grid2Units_.size(); ++row) {
         if (grid2Units_[row] == unitIndex) {
             Grid2->setCurrentCell(static_cast<int>(row), 0);
             return;
         }
     }
+    if (Grid2->rowCount() > 0) Grid2->setCurrentCell(0, 0);
 }
 
 QString TFrmMain::Grid1Text(int row, int column) const
@@ -296,7 +299,7 @@ void TFrmMain::Grid2MouseUp()
         TCategory* c = CurrentCategory();
         if (!c || c->UnitCount() == 0) return;
         const std::int32_t selected = SelectedUnitIndex();
-        SpeedButton5->setEnabled(c->DefaultIndex != selected);
+        SpeedButton5->setEnabled(selected >= 0 && c->DefaultIndex != selected);
         grid1Row_ = selected;
         if (selected < 0) return;
         c->SelectedIndex = selected;

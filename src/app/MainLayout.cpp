@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/SplitterBar.h"
+#include "app/UnitFilterBar.h"
 #include "app/UpDownArrows.h"
 #include "widgets/DataEdit.h"
 
@@ -54,7 +55,11 @@ void TFrmMain::Splitter1Moved()
     const int gridWidth = cw - Splitter1->x() - Splitter1->width();
     const int col0 = (gridWidth / 5) * 2;
     const int col1 = (gridWidth / 5) * 3 + gridWidth % 5;
-    Grid2->setGeometry(gridLeft, GridTop, gridWidth, ch - GridTop - StatusHeight);
+    // The open filter bar sits on top of the list of units, which is shorter
+    // by its height; everything else keeps its place.
+    const int barHeight = FilterBar->isVisibleTo(this) ? UnitFilterBar::BarHeight : 0;
+    FilterBar->setGeometry(gridLeft, GridTop, gridWidth, UnitFilterBar::BarHeight);
+    Grid2->setGeometry(gridLeft, GridTop + barHeight, gridWidth, ch - GridTop - barHeight - StatusHeight);
     Grid2->setColumnWidth(0, col0);
     Grid2->setColumnWidth(1, col1);
     LblUnitGrid2->setGeometry(gridLeft, GridLabelTop, col0 + 2, LabelHeight);

@@ -6,6 +6,7 @@
 #include "app/Placement.h"
 #include "app/Settings.h"
 #include "app/SplitterBar.h"
+#include "app/UnitFilterBar.h"
 #include "app/UpDownArrows.h"
 #include "widgets/DataEdit.h"
 
@@ -205,6 +206,7 @@ void TFrmMain::CreateControls()
     LblUnitGrid2 = Named(new QLabel(QStringLiteral("List of &Units:"), this), "LblUnitGrid2");
     LblUnitGrid2->setBuddy(Grid2);
     LblConv = Named(new QLabel(QStringLiteral("Converted Values:"), this), "LblConv");
+    FilterBar = new UnitFilterBar(this);
 
     sbMain = Named(new QStatusBar(this), "sbMain");
     sbMain->setSizeGripEnabled(false);
@@ -223,6 +225,8 @@ void TFrmMain::CreateControls()
     setTabOrder(EntryUnit, EntryPrecision);
     setTabOrder(EntryPrecision, Grid2);
     setTabOrder(Grid2, SelectPak);
+    setTabOrder(EntryPrecision, FilterBar->Edit());
+    setTabOrder(FilterBar->Edit(), Grid2);
 }
 
 QAction* TFrmMain::AddKey(QWidget* owner, const char* name, const char* text, const QKeySequence& key,
@@ -267,6 +271,8 @@ void TFrmMain::CreateKeyTables()
         AddKey(owner, "StayonTop2", "Stay on Top", QKeySequence(Qt::Key_T), &TFrmMain::StayonTop2Click);
         AddKey(owner, "About", "About...", QKeySequence(Qt::Key_F1), &TFrmMain::AboutClick);
     }
+    CreateUnitListCommands();
+
     for (QWidget* w : std::initializer_list<QWidget*>{Grid2, LBCategories, ToolBar1, EntryUnit, EntryPrecision,
                                                       SelectPak, sbMain}) {
         w->setContextMenuPolicy(Qt::NoContextMenu);

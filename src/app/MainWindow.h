@@ -17,12 +17,15 @@
 
 #include "app/ErrorDisplay.h"
 #include "catalogue/Extended.h"
+#include "catalogue/UnitFilter.h"
+#include "catalogue/UnitTable.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +44,7 @@ class SplitterBar;
 class TCategory;
 class TDataEdit;
 class TfrmInstallCat;
+class UnitFilterBar;
 class UpDownArrows;
 struct EditingDialogs;
 
@@ -138,6 +142,21 @@ private:
     void sbtnCalcClick();
     void PrintClick();
 
+    // Finding units and taking the list elsewhere (UnitListCommands.cpp).
+    void CreateUnitListCommands();
+    void FindUnitClick();
+    void FilterEdited();
+    void FilterDown();
+    void FilterEnter();
+    void CloseFilter();
+    void CopyTableClick();
+    void SaveTableClick();
+    // The filter of the list of units; a text typed for another category
+    // (or package) is dropped first.
+    std::optional<UnitFilter> CurrentFilter();
+    // The rows of the list of units as they are shown.
+    std::vector<TableRow> ListedTableRows() const;
+
     // Runs a handler through the general error display.
     template <typename Body>
     void Guarded(Body&& body)
@@ -182,6 +201,7 @@ private:
     QStatusBar* sbMain = nullptr;
     QLabel* StatusPanel0 = nullptr;
     QLabel* StatusPanel1 = nullptr;
+    UnitFilterBar* FilterBar = nullptr;
 
     // Grid1: the rows of every unit, hidden ones included; row i is unit i.
     std::vector<std::pair<QString, QString>> grid1Rows_;
@@ -196,6 +216,8 @@ private:
     int precision_ = 6;  // the last precision read from EntryPrecision
     std::int32_t lastViewCategory_ = -1;  // the category the grid showed at the last rebuild
     bool refreshing_ = false;
+    std::string filterFor_;  // the package and category the filter text was typed for
+    QString tableFolder_;    // where the last table was saved
 };
 
 }  // namespace qv

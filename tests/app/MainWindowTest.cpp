@@ -201,7 +201,7 @@ TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
         for (QAction* a : Find<QWidget>(name)->actions()) keys << a->shortcut().toString();
         return keys.join(QLatin1Char(' '));
     };
-    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1"));
+    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1 / Ctrl+Shift+C Ctrl+S"));
     EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1"));
     for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain", "ToolBar1"})
         EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;
