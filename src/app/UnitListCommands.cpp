@@ -160,7 +160,9 @@ void TFrmMain::CopyTableClick()
         if (rows.empty()) return;
         auto* mime = new QMimeData;
         mime->setText(ToQ(TableAsText(rows)));
-        mime->setHtml(ToQ(TableAsHtml(rows)));
+        // The clipboard carries HTML as UTF-8; some word processors read it
+        // in another code page unless told.
+        mime->setHtml(QStringLiteral("<meta charset=\"utf-8\">\n") + ToQ(TableAsHtml(rows)));
         QGuiApplication::clipboard()->setMimeData(mime);
     });
 }
