@@ -3,18 +3,18 @@
 // button, since it does not pass through the button.
 #include "app/MainWindow.h"
 
-#include "app/Ansi.h"
 #include "app/EditingDialogs.h"
-#include "app/ErrorDisplay.h"
 #include "app/Printing.h"
-#include "builtin/InstallCatDialog.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/BaseUnitChange.h"
+#include "dialogs/InstallCat.h"
 #include "dialogs/TargetCategory.h"
 #include "dialogs/UnHide.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 #include "widgets/DataEdit.h"
 
 #include <QClipboard>

@@ -3,13 +3,13 @@
 // package chooser change the catalogue and rebuild.
 #include "app/MainWindow.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/UpDownArrows.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 #include "expr/FormatValue.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UpDownArrows.h"
 
 #include <QComboBox>
 #include <QFile>

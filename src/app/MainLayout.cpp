@@ -3,8 +3,8 @@
 #include "app/MainWindow.h"
 
 #include "app/SplitterBar.h"
-#include "app/UpDownArrows.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UpDownArrows.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,13 +1,13 @@
 // The main window's controls, key tables and creation.
 #include "app/MainWindow.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
 #include "app/Settings.h"
 #include "app/SplitterBar.h"
-#include "app/UpDownArrows.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
+#include "ui/Placement.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UpDownArrows.h"
 
 #include <QAction>
 #include <QComboBox>

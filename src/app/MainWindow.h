@@ -15,8 +15,8 @@
 // (Splitter1Moved) so that the layout arithmetic holds to the pixel. Every
 // handler runs through RunGuarded: an error is shown, never thrown into Qt.
 
-#include "app/ErrorDisplay.h"
 #include "catalogue/Extended.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QPointer>
 #include <QString>

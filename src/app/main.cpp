@@ -2,17 +2,17 @@
 // when there are none), show the main window, run until it closes, then save
 // the package in use.
 #include "app/EditingDialogs.h"
-#include "app/ErrorDisplay.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
-#include "builtin/InstallCatDialog.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/BaseUnitChange.h"
+#include "dialogs/InstallCat.h"
 #include "dialogs/UnHide.h"
 #include "expr/NumberText.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,9 +1,9 @@
 // The main window's frame: controls, texts, key tables and layout arithmetic.
 #include "MainWindowFixture.h"
 
-#include "app/UpDownArrows.h"
 #include "support/ModalScript.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UpDownArrows.h"
 
 #include <QAction>
 #include <QApplication>
