@@ -4,6 +4,7 @@
 #include "app/EditingDialogs.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
+#include "app/ViewDump.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[])
     qv::EditingDialogs dialogs{&newCategory, &addUnit, &newBaseUnit, &showHidden, &about};
     newCategory.SetAddUnitDialog(&addUnit);
     mainWindow.SetDialogs(&dialogs);
+    qv::InstallViewDumpFromEnvironment(mainWindow);
 
     mainWindow.show();
     std::vector<std::pair<std::string, std::string>> skipped;
