@@ -1,4 +1,4 @@
-#include "app/UnitFilterBar.h"
+#include "widgets/UnitFilterBar.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
