@@ -3,13 +3,13 @@
 #include "app/ConversionView.h"
 
 #include "app/MainControls.h"
-#include "widgets/UnitFilterBar.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 #include "expr/FormatValue.h"
 #include "ui/Ansi.h"
 #include "ui/ErrorDisplay.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UnitFilterBar.h"
 #include "widgets/UpDownArrows.h"
 
 #include <QComboBox>

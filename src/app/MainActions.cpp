@@ -1,9 +1,9 @@
 #include "app/MainActions.h"
 
 #include "app/MainControls.h"
-#include "widgets/UnitFilterBar.h"
 #include "catalogue/Packages.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UnitFilterBar.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 #include "app/MainControls.h"
 
 #include "app/MainActions.h"
-#include "widgets/UnitFilterBar.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UnitFilterBar.h"
 #include "widgets/UpDownArrows.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // horizontal ones follow the client width and the category list's width.
 #include "app/MainControls.h"
 
-#include "widgets/UnitFilterBar.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UnitFilterBar.h"
 #include "widgets/UpDownArrows.h"
 
 #include <QAction>

@@ -3,10 +3,10 @@
 #include "app/ConversionView.h"
 
 #include "app/MainControls.h"
-#include "widgets/UnitFilterBar.h"
 #include "catalogue/Packages.h"
 #include "ui/Ansi.h"
 #include "ui/ErrorDisplay.h"
+#include "widgets/UnitFilterBar.h"
 
 #include <QListWidget>
 #include <QTableWidget>
