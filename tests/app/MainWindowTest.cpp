@@ -202,12 +202,14 @@ TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
     Open();
     auto keysOf = [this](const char* name) {
         QStringList keys;
-        for (QAction* a : Find<QWidget>(name)->actions())
+        QWidget* owner = window->objectName() == QLatin1String(name) ? window.get() : Find<QWidget>(name);
+        for (QAction* a : owner->actions())
             for (const QKeySequence& k : a->shortcuts()) keys << k.toString();
         return keys.join(QLatin1Char(' '));
     };
     EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1 / Ctrl+Shift+C Ctrl+S"));
     EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1"));
+    EXPECT_EQ(keysOf("FrmMain"), QStringLiteral("Ctrl+F Ctrl+S")) << "the keys of the whole window";
     for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain"})
         EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;
     EXPECT_TRUE(Find<QWidget>("EntryValue")->actions().isEmpty());
