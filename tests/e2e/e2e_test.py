@@ -7,7 +7,8 @@ value is typed and converted; the program quits and saves its package.
 Then the editing commands: a unit is added, the default unit deleted and a
 new one chosen, a unit hidden and shown again, a category reinstalled after
 the warning. After each quit the saved package is checked, and a restart
-brings it back.
+brings it back. In between, a filter typed over the list of units and the
+table it leaves copied to the clipboard.
 
 Usage: e2e_test.py QUANTOVA QVDUMP
 """
@@ -224,6 +225,29 @@ def restart_shows_the_package():
     return program, main
 
 
+def clipboard(target):
+    r = subprocess.run(["xclip", "-selection", "clipboard", "-o", "-t", target], env=ENV,
+                       capture_output=True, text=True, timeout=10)
+    return r.stdout if r.returncode == 0 else None
+
+
+def filter_and_copy_table():
+    # "/" in the list of units opens the filter bar; the list follows each key.
+    keys("alt+u", "slash")
+    type_text("FEET")
+    feet = ["ft (feet)", "ft surv (feet, U.S. survey)"]
+    view = view_where("the list filtered to feet", lambda v: sorted(v["rows"]) == feet)
+    keys("Down", "ctrl+shift+c")
+    expected = "ft\tfeet\t%s\nft surv\tfeet, U.S. survey\t%s\n" % (view["rows"][feet[0]], view["rows"][feet[1]])
+    wait_for("the table on the clipboard", lambda: clipboard("UTF8_STRING") == expected)
+    html = clipboard("text/html") or ""
+    if "<td>feet, U.S. survey</td>" not in html:
+        fail("the HTML table on the clipboard: %r" % html)
+    # Esc in the bar clears the filter and closes it.
+    keys("slash", "Escape")
+    view_where("every unit listed again", lambda v: len(v["rows"]) == 38)
+
+
 def editing(program, main):
     # Add a unit to Length: Ins in the list of units opens the dialog.
     keys("alt+u", "Insert")
@@ -298,6 +322,7 @@ def main():
 
     first_run()
     program, main_window = restart_shows_the_package()
+    filter_and_copy_table()
     editing(program, main_window)
     print("end-to-end test passed")
     cleanup()
