@@ -146,7 +146,7 @@ void TFrmMain::CreateControls()
 
     Label1 = Named(new QLabel(this), "Label1");
     EntryValue = Named(new TDataEdit(this), "EntryValue");
-    EntryValue->setAccessibleName(QStringLiteral("Value"));
+    EntryValue->setAccessibleName(QStringLiteral("Enter a value or expression"));
     TDataEditProps valueProps;
     valueProps.Caption = QStringLiteral("&Enter a value or expression.");
     valueProps.EditLabel = Label1;
@@ -159,7 +159,7 @@ void TFrmMain::CreateControls()
     Label2 = Named(new QLabel(QStringLiteral("&Select a unit type."), this), "Label2");
     EntryUnit = Named(new QComboBox(this), "EntryUnit");
     EntryUnit->setEditable(false);
-    EntryUnit->setAccessibleName(QStringLiteral("Unit of the value"));
+    EntryUnit->setAccessibleName(QStringLiteral("Select a unit type"));
     Label2->setBuddy(EntryUnit);
     connect(EntryUnit, &QComboBox::activated, this, [this](int index) { EntryUnitChange(index); });
 
@@ -197,7 +197,9 @@ void TFrmMain::CreateControls()
     Grid2->setShowGrid(true);
     Grid2->setWordWrap(false);
     Grid2->setTabKeyNavigation(false);
-    Grid2->setAccessibleName(QStringLiteral("List of units and converted values"));
+    Grid2->setAccessibleName(QStringLiteral("List of Units"));
+    // The header stays hidden; its labels name the columns for screen readers.
+    Grid2->setHorizontalHeaderLabels({QStringLiteral("List of Units"), QStringLiteral("Converted Values")});
     Grid2->installEventFilter(this);
     Grid2->viewport()->installEventFilter(this);
     connect(Grid2, &QTableWidget::cellDoubleClicked, this, [this] { Grid2DblClick(); });
