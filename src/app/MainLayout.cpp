@@ -23,6 +23,9 @@ constexpr int EntryHeight = 21;
 constexpr int GridLabelTop = 70;
 constexpr int GridTop = 87;
 constexpr int StatusHeight = 19;
+constexpr int StatusPanelLeft = 2;
+constexpr int StatusPanelTop = 2;
+constexpr int StatusPanelGap = 6;
 constexpr int SplitterWidth = 8;
 
 }  // namespace
@@ -72,8 +75,11 @@ void TFrmMain::Splitter1Moved()
                                  EntryHeight);
 
     sbMain->setGeometry(0, bottom, cw, StatusHeight);
-    StatusPanel0->setFixedWidth((cw / 5) * 2);
-    StatusPanel1->setFixedWidth(cw / 5);
+    // The panels are placed here rather than by the status bar's own layout,
+    // whose fixed spacing would leave them too low for a line of text.
+    StatusPanel0->setGeometry(StatusPanelLeft, StatusPanelTop, (cw / 5) * 2, StatusHeight - StatusPanelTop);
+    StatusPanel1->setGeometry(StatusPanel0->geometry().right() + 1 + StatusPanelGap, StatusPanelTop, cw / 5,
+                              StatusHeight - StatusPanelTop);
 
     const int pakWidth = cw - SelectPak->x();
     SelectPak->resize(pakWidth > 0 ? pakWidth : 1, SelectPak->height());

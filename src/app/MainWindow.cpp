@@ -216,7 +216,6 @@ void TFrmMain::CreateControls()
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        sbMain->addWidget(panel, 0);
     }
 
     // Tab order: category list, value, unit, precision, grid, then the rest.

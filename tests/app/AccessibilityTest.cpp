@@ -94,5 +94,27 @@ TEST_F(Accessibility, UnitListIsATableOfTwoNamedColumns)
     EXPECT_EQ(table->cellAt(row, 1)->text(QAccessible::Name), ValueOf(QStringLiteral("ft (feet)")));
 }
 
+// Every line of label text is as high as the font needs: nothing cut at
+// the bottom (descenders) at any screen scale, since the layout is in
+// logical pixels.
+TEST_F(Accessibility, LabelsAreHighEnoughForTheirFont)
+{
+    Open();
+    WithDialogs();
+    std::vector<QWidget*> windows{window.get(), installer.get()};
+    for (const auto& dialog : ownedDialogs) windows.push_back(dialog.get());
+    for (QWidget* w : windows) {
+        w->show();
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty()) continue;
+            const int lines = label->wordWrap() ? 1 : int(label->text().count(QLatin1Char('\n'))) + 1;
+            EXPECT_GE(label->contentsRect().height(), lines * label->fontMetrics().height())
+                << w->windowTitle().toStdString() << ": " << label->objectName().toStdString() << " '"
+                << label->text().toStdString() << "'";
+        }
+        if (w != window.get()) w->hide();
+    }
+}
+
 }  // namespace
 }  // namespace qv::test
