@@ -115,9 +115,9 @@ class Session:
             self.keys("Return")
         self.keys("Tab", "Tab", "space")
 
-    def screenshot(self, wid, path):
-        """The window's picture, frame excluded; returns its (width, height)."""
-        subprocess.run(["import", "-window", wid, path], env=self.env, check=True,
+    def screenshot(self, wid, path, frame=False):
+        """The window's picture, by default without its frame; returns its (width, height)."""
+        subprocess.run(["import", *(["-frame"] if frame else []), "-window", wid, path], env=self.env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True, check=True)
         return tuple(int(n) for n in size.stdout.split())
