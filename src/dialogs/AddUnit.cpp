@@ -48,6 +48,7 @@ TFrmAddUnit::TFrmAddUnit(QWidget* parent) : QDialog(parent)
     Edit2 = new TDataEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setAccessibleName(QStringLiteral("Factor"));
+    Label2->setBuddy(Edit2);
     Edit2->setGeometry(Margin, 95, FullWidth, EditHeight);
     TDataEditProps props;
     props.MinVal = 0;
@@ -115,6 +116,8 @@ void TFrmAddUnit::FormShow()
         Edit2->setText(QStringLiteral("1"));
         Edit2->setEnabled(false);
     }
+    // A screen reader announces the field by the question above it.
+    Edit2->setAccessibleName(Label2->text().simplified());
 }
 
 // The symbol is required; the definition may stay empty.
