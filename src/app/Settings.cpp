@@ -1,8 +1,8 @@
 #include "app/Settings.h"
 
-#include "app/Ansi.h"
 #include "catalogue/DataFolder.h"
 #include "catalogue/Errors.h"
+#include "ui/Ansi.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -55,9 +55,11 @@ void ExpectNamedControls(QWidget* window)
         EXPECT_NE(name, w->objectName()) << "named by its object name";
     }
     EXPECT_GT(controls, 0);
-    for (QLabel* label : window->findChildren<QLabel*>())
-        if (label->buddy() && !label->text().isEmpty())
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() && !label->text().isEmpty()) {
             EXPECT_EQ(Name(label->buddy()), Words(label->text().simplified()));
+        }
+    }
     for (QToolButton* button : window->findChildren<QToolButton*>()) {
         if (!button->isVisibleTo(window) || button->toolTip().isEmpty()) continue;
         EXPECT_EQ(Accessible(button)->text(QAccessible::Description), button->toolTip());
