@@ -112,7 +112,9 @@ void TMainControls::CreateToolBar(const TMainActions& a)
         }
         auto* b = Named(new QToolButton, e.name);
         b->setDefaultAction(e.action);
+        // Named by its hint, which may change (Hide/Show Unit Definitions).
         b->setAccessibleName(e.action->toolTip());
+        QObject::connect(e.action, &QAction::changed, b, [b, action = e.action] { b->setAccessibleName(action->toolTip()); });
         b->setFixedSize(ButtonSize, ButtonSize);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);

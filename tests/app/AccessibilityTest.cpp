@@ -62,6 +62,7 @@ void ExpectNamedControls(QWidget* window)
     }
     for (QToolButton* button : window->findChildren<QToolButton*>()) {
         if (!button->isVisibleTo(window) || button->toolTip().isEmpty()) continue;
+        EXPECT_EQ(Name(button), button->toolTip());
         EXPECT_EQ(Accessible(button)->text(QAccessible::Description), button->toolTip());
     }
 }
@@ -72,6 +73,8 @@ TEST_F(Accessibility, EveryWindowNamesItsControls)
 {
     Open();
     WithDialogs();
+    ExpectNamedControls(window.get());
+    Press(Grid(), Qt::Key_D);  // the definitions button's hint changes
     ExpectNamedControls(window.get());
     ExpectNamedControls(installer.get());
     for (const auto& dialog : ownedDialogs) {
