@@ -7,7 +7,8 @@ it holds exactly the expected files, and that the unpacked program, under
 Xvfb with HOME in a temporary folder, shows the installer on its first
 start, keeps the rates file and the package in the user's data folder (not
 beside itself, although root could write there) and comes back to that
-package on the next start.
+package on the next start; the packaged quantova-cli, when built, reads
+that same package.
 
 Usage: package_test.py BUILD_DIR VERSION FILE...  (the files the package holds)
 """
@@ -89,6 +90,11 @@ def first_start_and_restart(s, root):
     beside = [n for n in os.listdir(os.path.join(root, "usr/bin")) if "usr/bin/" + n not in FILES]
     if beside:
         s.fail("the installed copy wrote beside itself: %r" % beside)
+    if "usr/bin/quantova-cli" in FILES:  # the command line reads the same folder
+        r = subprocess.run([os.path.join(root, "usr/bin/quantova-cli"), "--list"], env=s.env,
+                           capture_output=True, text=True)
+        if r.returncode != 0 or r.stdout.split("\n")[:2] != ["Currency", "Length"] or r.stderr:
+            s.fail("quantova-cli --list: %d %r %r" % (r.returncode, r.stdout, r.stderr))
 
     os.remove(view)
     program = s.start(program_path)
