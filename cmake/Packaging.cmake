@@ -20,5 +20,6 @@ into every unit of its category at once, at 2 to 18 significant digits in
 80-bit extended precision. 36 built-in categories with over 400 units,
 currency included, can be installed into packages of categories that the
 user edits. Each user's packages and exchange rates are kept in their own
-data folder.")
+data folder. quantova-cli converts with the same units from the command line
+and in scripts.")
 include(CPack)
