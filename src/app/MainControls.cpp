@@ -116,7 +116,9 @@ void TMainControls::CreateToolBar(const TMainActions& a)
         }
         auto* b = Named(new QToolButton, e.name);
         b->setDefaultAction(e.action);
+        // Named by its hint, which may change (Hide/Show Unit Definitions).
         b->setAccessibleName(e.action->toolTip());
+        QObject::connect(e.action, &QAction::changed, b, [b, action = e.action] { b->setAccessibleName(action->toolTip()); });
         b->setFixedSize(ButtonSize, ButtonSize);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
@@ -158,7 +160,7 @@ void TMainControls::CreateConversionPane()
 
     Label1 = Named(new QLabel(pane), "Label1");
     EntryValue = Named(new TDataEdit(pane), "EntryValue");
-    EntryValue->setAccessibleName(QStringLiteral("Value"));
+    EntryValue->setAccessibleName(QStringLiteral("Enter a value or expression"));
     TDataEditProps valueProps;
     valueProps.Caption = QStringLiteral("&Enter a value or expression.");
     valueProps.EditLabel = Label1;
@@ -170,7 +172,7 @@ void TMainControls::CreateConversionPane()
     Label2 = Named(new QLabel(QStringLiteral("&Select a unit type."), pane), "Label2");
     EntryUnit = Named(new QComboBox(pane), "EntryUnit");
     EntryUnit->setEditable(false);
-    EntryUnit->setAccessibleName(QStringLiteral("Unit of the value"));
+    EntryUnit->setAccessibleName(QStringLiteral("Select a unit type"));
     Label2->setBuddy(EntryUnit);
 
     Label3 = Named(new QLabel(pane), "Label3");
@@ -204,7 +206,9 @@ void TMainControls::CreateConversionPane()
     Grid2->setShowGrid(true);
     Grid2->setWordWrap(false);
     Grid2->setTabKeyNavigation(false);
-    Grid2->setAccessibleName(QStringLiteral("List of units and converted values"));
+    Grid2->setAccessibleName(QStringLiteral("List of Units"));
+    // The header stays hidden; its labels name the columns for screen readers.
+    Grid2->setHorizontalHeaderLabels({QStringLiteral("List of Units"), QStringLiteral("Converted Values")});
 
     LblUnitGrid2 = Named(new QLabel(QStringLiteral("List of &Units:"), pane), "LblUnitGrid2");
     LblUnitGrid2->setBuddy(Grid2);
@@ -222,7 +226,6 @@ void TMainControls::CreateStatusBar()
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        sbMain->addWidget(panel, 0);
     }
 }
 

@@ -31,6 +31,9 @@ constexpr int GridTop = 87;
 constexpr int StatusHeight = 19;
 constexpr int MinListWidth = 60;
 constexpr int MinGridSideWidth = 120;  // the client width the list leaves free
+constexpr int StatusPanelLeft = 2;
+constexpr int StatusPanelTop = 2;
+constexpr int StatusPanelGap = 6;
 
 }  // namespace
 
@@ -78,8 +81,11 @@ void TMainControls::Layout(int clientWidth, int clientHeight)
                                  EntryHeight);
 
     sbMain->setGeometry(0, bottom, cw, StatusHeight);
-    StatusPanel0->setFixedWidth((cw / 5) * 2);
-    StatusPanel1->setFixedWidth(cw / 5);
+    // The panels are placed here rather than by the status bar's own layout,
+    // whose fixed spacing would leave them too low for a line of text.
+    StatusPanel0->setGeometry(StatusPanelLeft, StatusPanelTop, (cw / 5) * 2, StatusHeight - StatusPanelTop);
+    StatusPanel1->setGeometry(StatusPanel0->geometry().right() + 1 + StatusPanelGap, StatusPanelTop, cw / 5,
+                              StatusHeight - StatusPanelTop);
 }
 
 void TMainControls::ShowCalculatorButton(bool shown)

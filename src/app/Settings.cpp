@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "catalogue/DataFolder.h"
+#include "catalogue/Errors.h"
 #include "ui/Ansi.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,10 @@ std::string ProgramDirectory()
     const QString programDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const std::string chosen = ChooseDataFolder(programDir.toStdString(), QDir::toNativeSeparators(userDir).toStdString());
-    QDir().mkpath(QString::fromStdString(chosen));
+    if (chosen.empty())
+        throw EFileError("Quantova has no folder for its packages: the home folder is unknown (set HOME)");
+    if (!QDir().mkpath(QString::fromStdString(chosen)))
+        throw EFileError("Cannot create the folder " + chosen);
     return chosen;
 }
 

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/ViewDump.h"
+#include "catalogue/DataFolder.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
@@ -29,6 +30,8 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QString::fromLatin1(qv::ProgramTitle));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantova.svg")));
+    // Ties the windows to the installed desktop entry (taskbars, Wayland).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(qv::ApplicationId.data(), qsizetype(qv::ApplicationId.size())));
     qv::SetDecimalSeparator(qv::LocaleDecimalSeparator());
 
     // Held until the package has been saved at the end of main.

@@ -1,6 +1,8 @@
 #include "catalogue/DataFolder.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #if defined(_WIN32)
 #include <io.h>
@@ -56,9 +58,24 @@ bool IsWritableFolder(const std::string& folder)
 #endif
 }
 
+bool IsInstalledCopy(const std::string& programDir)
+{
+    if (programDir.empty()) return false;
+    namespace fs = std::filesystem;
+    const fs::path bin = fs::path(programDir).lexically_normal();
+    // "/usr/bin/" normalises to "/usr/bin/" with an empty file name.
+    const fs::path folder = bin.has_filename() ? bin : bin.parent_path();
+    if (folder.filename() != "bin") return false;
+    const fs::path entry =
+        folder.parent_path() / "share" / "applications" / (std::string(ApplicationId) + ".desktop");
+    std::error_code ec;
+    return fs::is_regular_file(entry, ec);
+}
+
 std::string ChooseDataFolder(const std::string& programDir, const std::string& userDataDir)
 {
-    return WithSeparator(IsWritableFolder(programDir) ? programDir : userDataDir);
+    if (IsWritableFolder(programDir) && !IsInstalledCopy(programDir)) return WithSeparator(programDir);
+    return userDataDir.empty() ? std::string() : WithSeparator(userDataDir);
 }
 
 }  // namespace qv

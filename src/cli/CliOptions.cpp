@@ -10,7 +10,8 @@ constexpr const char* Description =
     "Quantova window does (80-bit extended precision).";
 
 constexpr const char* Footer = R"(The units come from the package the window would load: its data folder is the
-program's folder when that is writable, else $XDG_DATA_HOME/Quantova (or
+program's folder when that is writable and not an installed copy (under a
+prefix such as /usr), else $XDG_DATA_HOME/Quantova (or
 ~/.local/share/Quantova). --package reads any .qv file and --builtin the 36
 built-in categories; Currency then uses Currency.txt of the data folder, or the
 default rates when there is none. quantova-cli never writes a file.

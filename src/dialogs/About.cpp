@@ -1,5 +1,6 @@
 #include "dialogs/About.h"
 
+#include "catalogue/Packages.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
 #include "ui/Ansi.h"
@@ -7,6 +8,8 @@
 #include "ui/Keys.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -71,6 +74,14 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TFixedDialog(parent)
     Button1->setDefault(true);
     setTabOrder(Button1, txtWebLink);
 
+    // One line beside OK; a long path is shortened in the middle and shown
+    // whole in the tooltip.
+    const int folderLeft = LogoArea.right() + 14;
+    lblDataFolder = MakeLabel(this, "lblDataFolder",
+                              {folderLeft, Button1->y(), ClientWidth - 8 - folderLeft, ButtonHeight},
+                              Qt::AlignLeft | Qt::AlignVCenter);
+    lblDataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     connect(Button1, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { accept(); }); });
 
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -83,6 +94,7 @@ void TfrmAbout::showEvent(QShowEvent* event)
     // The screen may have another pixel ratio than at creation.
     RunGuarded(this, [this] {
         if (Image1->pixmap().devicePixelRatio() != devicePixelRatioF()) RenderLogo();
+        ShowDataFolder();
     });
 }
 
@@ -118,6 +130,20 @@ void TfrmAbout::RenderLogo()
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(LogoSize)));
     painter.end();
     Image1->setPixmap(logo);
+}
+
+// Where the packages are: the program's folder for a portable copy, the
+// user's data folder for an installed one. The home folder is written "~".
+void TfrmAbout::ShowDataFolder()
+{
+    QString folder = QDir::toNativeSeparators(QString::fromStdString(ProgramDir));
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (home.size() > 1 && folder.startsWith(home + QDir::separator()))
+        folder = QLatin1Char('~') + folder.mid(home.size());
+    const QString line = ToQ(dialogtext::PackagesIn) + folder;
+    lblDataFolder->setText(QFontMetrics(lblDataFolder->font()).elidedText(line, Qt::ElideMiddle, lblDataFolder->width()));
+    lblDataFolder->setToolTip(line);
+    lblDataFolder->setAccessibleName(line);
 }
 
 // The browser's own failure is its business: nothing is reported.

@@ -1,6 +1,7 @@
 #pragma once
 
-// The About box: the program's logo and name, and a link to its home page.
+// The About box: the program's logo and name, a link to its home page, and
+// the folder where the packages are kept.
 
 #include "ui/FixedDialog.h"
 
@@ -25,12 +26,14 @@ protected:
 private:
     void FormShow() override;
     void RenderLogo();
+    void ShowDataFolder();
     void txtWebLinkClick();
 
     QLabel* Image1;
     QLabel* Label1;
     QLabel* txtWebLink;
     QPushButton* Button1;
+    QLabel* lblDataFolder;
 };
 
 }  // namespace qv

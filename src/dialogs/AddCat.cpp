@@ -27,7 +27,7 @@ TFrmNewCategory::TFrmNewCategory(QWidget* parent) : TFixedDialog(parent)
 
     Label1 = MakeLabel(this, "Label1", {3, 6, ClientWidth - 6, 16}, Qt::AlignHCenter | Qt::AlignVCenter);
     SetFittedText(Label1, dialogtext::NewCategoryPrompt);
-    EdtNewCategory = MakeLineEdit(this, "EdtNewCategory", "Category name", {8, 26, ClientWidth - 16, EditHeight});
+    EdtNewCategory = MakeLineEdit(this, "EdtNewCategory", "Please enter a new category name", {8, 26, ClientWidth - 16, EditHeight});
     Label1->setBuddy(EdtNewCategory);
     BtnAddCategory = MakeButton(this, "BtnAddCategory", dialogtext::Add, {22, 55, ButtonWidth, ButtonHeight});
     BtnAddCategory->setDefault(true);

@@ -46,6 +46,7 @@ TFrmAddUnit::TFrmAddUnit(QWidget* parent) : TFixedDialog(parent)
     Edit2 = new TDataEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setAccessibleName(QStringLiteral("Factor"));
+    Label2->setBuddy(Edit2);
     Edit2->setGeometry(Margin, 95, FullWidth, EditHeight);
     TDataEditProps props;
     props.MinVal = 0;
@@ -105,6 +106,8 @@ void TFrmAddUnit::FormShow()
         Edit2->setText(QStringLiteral("1"));
         Edit2->setEnabled(false);
     }
+    // A screen reader announces the field by the question above it.
+    Edit2->setAccessibleName(Label2->text().simplified());
 }
 
 // The symbol is required; the definition may stay empty.

@@ -34,6 +34,8 @@ inline constexpr const char* AboutTitle = "About Quantova";
 inline constexpr const char* ProgramName = "Quantova";
 // The program's home page, shown and opened by the About box.
 inline constexpr const char* WebAddress = "https://en.wikipedia.org/wiki/Conversion_of_units";
+// Followed by the folder that holds the packages and the rates file.
+inline constexpr const char* PackagesIn = "Packages in ";
 
 inline constexpr const char* Add = "Add";
 inline constexpr const char* Cancel = "Cancel";

@@ -16,6 +16,8 @@ UpDownArrows::UpDownArrows(QWidget* parent) : QWidget(parent), up_(new QToolButt
     down_->setArrowType(Qt::DownArrow);
     up_->setObjectName(QStringLiteral("Up"));
     down_->setObjectName(QStringLiteral("Down"));
+    up_->setAccessibleName(QStringLiteral("Increase"));
+    down_->setAccessibleName(QStringLiteral("Decrease"));
     connect(up_, &QToolButton::clicked, this, [this] { Q_EMIT stepped(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { Q_EMIT stepped(-1); });
 }

@@ -2,6 +2,8 @@
 #include "support/TempDir.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -54,13 +56,33 @@ TEST(DataFolder, UserDataFolderFollowsXdgThenHome)
     }
 }
 
-TEST(DataFolder, WritableProgramFolderIsPortableOtherwiseUserFolder)
+// A writable folder is portable unless it is the bin folder of an installed
+// layout; the installed layout is recognised even when writable, as it is
+// for root or for an unpacked package.
+TEST(DataFolder, PortableOnlyWhenWritableAndNotInstalled)
 {
-    const test::TempDir program;
+    const test::TempDir root;
     const std::string user = "/home/a/.local/share/Quantova";
-    EXPECT_EQ(ChooseDataFolder(program.path(), user), program.path());
-    EXPECT_EQ(ChooseDataFolder(program.path() + "missing/", user), user + "/");
+    const std::string bin = root.path() + "usr/bin/";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(root.path() + "usr/share/applications");
+    const std::string entry = root.path() + "usr/share/applications/" + std::string(ApplicationId) + ".desktop";
+
+    EXPECT_EQ(ChooseDataFolder(root.path(), user), root.path());
+    EXPECT_EQ(ChooseDataFolder(bin, user), bin);
+    EXPECT_EQ(ChooseDataFolder(root.path() + "missing/", user), user + "/");
+    EXPECT_EQ(ChooseDataFolder(root.path() + "missing/", ""), "");
     EXPECT_FALSE(IsWritableFolder(""));
+
+    std::ofstream(entry) << "[Desktop Entry]\n";
+    for (const std::string& dir : {bin, root.path() + "usr/bin", root.path() + "usr/share/../bin/"}) {
+        SCOPED_TRACE(dir);
+        EXPECT_TRUE(IsInstalledCopy(dir));
+        EXPECT_EQ(ChooseDataFolder(dir, user), user + "/");
+    }
+    // Only the bin folder itself is installed; other folders of the prefix are not.
+    EXPECT_FALSE(IsInstalledCopy(root.path() + "usr/"));
+    EXPECT_FALSE(IsInstalledCopy(""));
 }
 
 }  // namespace

@@ -69,6 +69,45 @@ TEST(AboutTest, LinkOpensTheHomePageAndOkCloses)
     EXPECT_EQ(result, QDialog::Accepted);
 }
 
+// One line beside OK names the folder of the packages, the home folder
+// written "~"; a path too long for the line is shortened in the middle and
+// given whole in the tooltip.
+TEST(AboutTest, NamesTheFolderOfThePackages)
+{
+    const std::string oldDir = ProgramDir;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", "/home/a");
+    struct Case {
+        const char* dir;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"/home/a/.local/share/Quantova/", "Packages in ~/.local/share/Quantova/"},
+        {"/home/ab/q/", "Packages in /home/ab/q/"},
+        {"/opt/q/", "Packages in /opt/q/"},
+    };
+    TfrmAbout about;
+    auto* line = Control<QLabel>(&about, "lblDataFolder");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dir);
+        ProgramDir = c.dir;
+        about.show();
+        EXPECT_EQ(line->text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(line->toolTip(), QString::fromUtf8(c.shown));
+        about.hide();
+    }
+    ProgramDir = "/srv/" + std::string(200, 'x') + "/Quantova/";
+    about.show();
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("Packages in /srv/")));
+    EXPECT_TRUE(line->text().endsWith(QStringLiteral("/Quantova/")));
+    EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width());
+    EXPECT_TRUE(line->toolTip().endsWith(QStringLiteral("xx/Quantova/")));
+    about.hide();
+
+    ProgramDir = oldDir;
+    qputenv("HOME", oldHome);
+}
+
 }  // namespace
 }  // namespace qv::test
 
