@@ -1,20 +1,20 @@
-// The editing commands of the main window, on its tool bar buttons and on the
-// keys of its key tables. A key checks the same condition that enables the
-// button, since it does not pass through the button.
+// The editing commands of the main window. Each runs from its action, on a
+// tool bar button or a key; the action is enabled only while the command is
+// available (TMainActions::Update).
 #include "app/MainWindow.h"
 
-#include "app/Ansi.h"
 #include "app/EditingDialogs.h"
-#include "app/ErrorDisplay.h"
 #include "app/Printing.h"
-#include "builtin/InstallCatDialog.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/BaseUnitChange.h"
+#include "dialogs/InstallCat.h"
 #include "dialogs/TargetCategory.h"
 #include "dialogs/UnHide.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 #include "widgets/DataEdit.h"
 
 #include <QClipboard>
@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTableWidget>
 
@@ -50,12 +51,12 @@ void TFrmMain::AddCategoryClick()
 void TFrmMain::DeleteCategoryClick()
 {
     Guarded([this] {
-        const std::int32_t i = CurrentCategoryIndex();
+        const std::int32_t i = view_->CurrentCategoryIndex();
         if (i < 0) return;
         Catalogue.RemoveCategory(i);
         if (Catalogue.CategoryCount() > 0) {
             // The list still shows the old rows; the rebuild keeps the row.
-            LBCategories->setCurrentRow(i == Catalogue.CategoryCount() ? i - 1 : i);
+            controls_.LBCategories->setCurrentRow(i == Catalogue.CategoryCount() ? i - 1 : i);
         } else if (dialogs_) {
             dialogs_->NewCategory->exec();  // cannot be cancelled while the catalogue is empty
         }
@@ -66,7 +67,7 @@ void TFrmMain::DeleteCategoryClick()
 void TFrmMain::AddUnitClick()
 {
     Guarded([this] {
-        const std::int32_t i = CurrentCategoryIndex();
+        const std::int32_t i = view_->CurrentCategoryIndex();
         if (i < 0) return;
         TargetCategoryIndex = i;
         if (dialogs_) dialogs_->AddUnit->exec();
@@ -74,16 +75,10 @@ void TFrmMain::AddUnitClick()
     });
 }
 
-void TFrmMain::AddUnitKey()
-{
-    const TCategory* c = CurrentCategory();
-    if (c && c->Name != TemperatureCategoryName) AddUnitClick();
-}
-
 void TFrmMain::DeleteUnitClick()
 {
     Guarded([this] {
-        const std::int32_t index = CurrentCategoryIndex();
+        const std::int32_t index = view_->CurrentCategoryIndex();
         const std::int32_t s = SelectedUnitIndex();
         if (index < 0 || s < 0) return;
         TCategory& c = Catalogue.CategoryAt(index);
@@ -106,16 +101,10 @@ void TFrmMain::DeleteUnitClick()
     });
 }
 
-void TFrmMain::DeleteUnitKey()
-{
-    const TCategory* c = CurrentCategory();
-    if (c && c->Name != TemperatureCategoryName) DeleteUnitClick();
-}
-
 void TFrmMain::DefaultUnitClick()
 {
     Guarded([this] {
-        TCategory* c = CurrentCategory();
+        TCategory* c = view_->CurrentCategory();
         const std::int32_t s = SelectedUnitIndex();
         if (!c || s < 0) return;
         c->SetDefaultUnit(s);
@@ -123,22 +112,16 @@ void TFrmMain::DefaultUnitClick()
     });
 }
 
-void TFrmMain::DefaultUnitKey()
-{
-    const TCategory* c = CurrentCategory();
-    if (c && SelectedUnitIndex() >= 0 && SelectedUnitIndex() != c->DefaultIndex) DefaultUnitClick();
-}
-
 void TFrmMain::HideUnitClick()
 {
     Guarded([this] {
-        TCategory* c = CurrentCategory();
+        TCategory* c = view_->CurrentCategory();
         const std::int32_t s = SelectedUnitIndex();
         if (!c || s < 0 || c->VisibleUnitCount() < 2) return;
         c->UnitAt(s).Hidden = true;
         // The highlight moves to the nearest visible unit: upwards from the
         // grid's last row, downwards from any other.
-        const int step = Grid2->currentRow() == Grid2->rowCount() - 1 ? -1 : 1;
+        const int step = controls_.Grid2->currentRow() == controls_.Grid2->rowCount() - 1 ? -1 : 1;
         std::int32_t next = s;
         do {
             next += step;
@@ -148,16 +131,10 @@ void TFrmMain::HideUnitClick()
     });
 }
 
-void TFrmMain::HideUnitKey()
-{
-    const TCategory* c = CurrentCategory();
-    if (c && c->VisibleUnitCount() > 1) HideUnitClick();
-}
-
 void TFrmMain::ShowUnitsClick()
 {
     Guarded([this] {
-        const std::int32_t i = CurrentCategoryIndex();
+        const std::int32_t i = view_->CurrentCategoryIndex();
         if (i < 0) return;
         TargetCategoryIndex = i;
         if (dialogs_) dialogs_->ShowHidden->exec();
@@ -165,16 +142,11 @@ void TFrmMain::ShowUnitsClick()
     });
 }
 
-void TFrmMain::ShowUnitsKey()
-{
-    const TCategory* c = CurrentCategory();
-    if (c && c->VisibleUnitCount() < c->UnitCount()) ShowUnitsClick();
-}
-
 void TFrmMain::CopyValue1Click()
 {
     Guarded([this] {
-        const QTableWidgetItem* value = Grid2->currentRow() >= 0 ? Grid2->item(Grid2->currentRow(), 1) : nullptr;
+        const int row = controls_.Grid2->currentRow();
+        const QTableWidgetItem* value = row >= 0 ? controls_.Grid2->item(row, 1) : nullptr;
         if (value) QGuiApplication::clipboard()->setText(value->text());
     });
 }
@@ -199,16 +171,10 @@ void TFrmMain::InstallClick()
             move(area.topLeft());
             resize(area.width() / 2 - 126 - frame.width(), area.height() - frame.height());
         }
-        struct Restore {
-            TFrmMain* w;
-            QPoint pos;
-            QSize size;
-            ~Restore()
-            {
-                w->move(pos);
-                w->resize(size);
-            }
-        } restore{this, oldPos, oldSize};
+        const auto restore = qScopeGuard([this, oldPos, oldSize] {
+            move(oldPos);
+            resize(oldSize);
+        });
         if (installer_) installer_->exec();
         RefreshView();
     });
@@ -251,9 +217,9 @@ void TFrmMain::closeEvent(QCloseEvent* event)
 {
     // A value typed but not yet confirmed is kept, as if the field had been
     // left; an unreadable one is dropped silently.
-    if (TCategory* c = CurrentCategory()) {
+    if (TCategory* c = view_->CurrentCategory()) {
         try {
-            c->Value = EntryValue->Number();
+            c->Value = controls_.EntryValue->Number();
         } catch (const std::exception&) {
         }
     }

@@ -1,21 +1,26 @@
 // The main window's layout arithmetic. The vertical places are fixed; the
 // horizontal ones follow the client width and the category list's width.
-#include "app/MainWindow.h"
+#include "app/MainControls.h"
 
-#include "app/SplitterBar.h"
-#include "app/UpDownArrows.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UpDownArrows.h"
 
+#include <QAction>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QToolBar>
+
+#include <algorithm>
 
 namespace qv {
 namespace {
 
+// Tops in the window: labels, entry fields, grid headings, grid.
 constexpr int LabelTop = 32;
 constexpr int LabelHeight = 17;
 constexpr int EntryTop = 49;
@@ -23,60 +28,61 @@ constexpr int EntryHeight = 21;
 constexpr int GridLabelTop = 70;
 constexpr int GridTop = 87;
 constexpr int StatusHeight = 19;
-constexpr int SplitterWidth = 8;
+constexpr int MinListWidth = 60;
+constexpr int MinGridSideWidth = 120;  // the client width the list leaves free
 
 }  // namespace
 
-void TFrmMain::resizeEvent(QResizeEvent* event)
+void TMainControls::Layout(int clientWidth, int clientHeight)
 {
-    QWidget::resizeEvent(event);
-    Splitter1Moved();
-}
-
-void TFrmMain::Splitter1Moved()
-{
-    const int cw = std::max(width(), 310);
-    const int ch = std::max(height(), 147);
-
-    ToolBar1->setGeometry(0, 0, cw, TFrmMain::ToolBarHeight);
-
-    int listWidth = LBCategories->width();
-    if (listWidth < 60)
-        listWidth = 60;
-    else if (listWidth > cw - 120)
-        listWidth = cw - 120;
+    const int cw = std::max(clientWidth, MinClientWidth);
+    const int ch = std::max(clientHeight, MinClientHeight);
     const int bottom = ch - StatusHeight;
-    LBCategories->setGeometry(0, EntryTop, listWidth, bottom - EntryTop);
-    LblLBCategories->setGeometry(0, LabelTop, listWidth, LabelHeight);
-    Splitter1->setGeometry(listWidth, EntryTop, SplitterWidth, bottom - EntryTop);
 
-    const int gridLeft = Splitter1->x() + Splitter1->width();
-    const int gridWidth = cw - Splitter1->x() - Splitter1->width();
-    const int col0 = (gridWidth / 5) * 2;
-    const int col1 = (gridWidth / 5) * 3 + gridWidth % 5;
-    Grid2->setGeometry(gridLeft, GridTop, gridWidth, ch - GridTop - StatusHeight);
+    ToolBar1->setGeometry(0, 0, cw, ToolBarHeight);
+
+    // The splitter spans from the labels' top to the status bar; its panes
+    // hold the controls at the window's fixed tops.
+    const int listWidth = std::clamp(Splitter1->sizes().value(0), MinListWidth, std::max(MinListWidth, cw - MinGridSideWidth));
+    Splitter1->setGeometry(0, LabelTop, cw, bottom - LabelTop);
+    Splitter1->setSizes({listWidth, cw - listWidth - Splitter1->handleWidth()});
+    const int paneHeight = bottom - LabelTop;
+    LblLBCategories->setGeometry(0, 0, listWidth, LabelHeight);
+    LBCategories->setGeometry(0, EntryTop - LabelTop, listWidth, paneHeight - (EntryTop - LabelTop));
+
+    // Right of the splitter: gw is the width from the splitter to the edge.
+    const int gw = cw - listWidth - Splitter1->handleWidth();
+    const int col0 = (gw / 5) * 2;
+    const int col1 = (gw / 5) * 3 + gw % 5;
+    Grid2->setGeometry(0, GridTop - LabelTop, gw, ch - GridTop - StatusHeight);
     Grid2->setColumnWidth(0, col0);
     Grid2->setColumnWidth(1, col1);
-    LblUnitGrid2->setGeometry(gridLeft, GridLabelTop, col0 + 2, LabelHeight);
-    LblConv->setGeometry(LblUnitGrid2->x() + LblUnitGrid2->width(), GridLabelTop, col1, LabelHeight);
+    LblUnitGrid2->setGeometry(0, GridLabelTop - LabelTop, col0 + 2, LabelHeight);
+    LblConv->setGeometry(LblUnitGrid2->width(), GridLabelTop - LabelTop, col1, LabelHeight);
 
-    const int entryWidth = ((cw - Splitter1->x() - Splitter1->width()) / 7) * 3 - 8;
-    Label1->setGeometry(gridLeft, LabelTop, entryWidth, LabelHeight);
-    EntryValue->setGeometry(Label1->x(), EntryTop, entryWidth, EntryHeight);
-    Label2->setGeometry(Label1->x() + Label1->width() + 8, LabelTop, entryWidth, LabelHeight);
-    EntryUnit->setGeometry(Label2->x(), EntryTop, entryWidth, EntryHeight);
+    const int entryWidth = (gw / 7) * 3 - 8;
+    const int entryTop = EntryTop - LabelTop;
+    Label1->setGeometry(0, 0, entryWidth, LabelHeight);
+    EntryValue->setGeometry(0, entryTop, entryWidth, EntryHeight);
+    Label2->setGeometry(entryWidth + 8, 0, entryWidth, LabelHeight);
+    EntryUnit->setGeometry(Label2->x(), entryTop, entryWidth, EntryHeight);
     const int label3Left = Label2->x() + Label2->width() + 8;
-    Label3->setGeometry(label3Left, LabelTop, cw - label3Left, LabelHeight);
-    EntryPrecision->setGeometry(label3Left, EntryTop, Label3->width() - PrecisionAdjust->width(), EntryHeight);
-    PrecisionAdjust->setGeometry(EntryPrecision->x() + EntryPrecision->width(), EntryTop, PrecisionAdjust->width(),
+    Label3->setGeometry(label3Left, 0, gw - label3Left, LabelHeight);
+    EntryPrecision->setGeometry(label3Left, entryTop, Label3->width() - PrecisionAdjust->width(), EntryHeight);
+    PrecisionAdjust->setGeometry(EntryPrecision->x() + EntryPrecision->width(), entryTop, PrecisionAdjust->width(),
                                  EntryHeight);
 
     sbMain->setGeometry(0, bottom, cw, StatusHeight);
     StatusPanel0->setFixedWidth((cw / 5) * 2);
     StatusPanel1->setFixedWidth(cw / 5);
+}
 
-    const int pakWidth = cw - SelectPak->x();
-    SelectPak->resize(pakWidth > 0 ? pakWidth : 1, SelectPak->height());
+void TMainControls::ShowCalculatorButton(bool shown)
+{
+    // The chooser starts 5 pixels right of the button, or in its place.
+    calcEntry_->setVisible(shown);
+    calcGapEntry_->setVisible(shown);
+    ToolBar1->layout()->activate();
 }
 
 }  // namespace qv

@@ -1,7 +1,7 @@
 #include "app/RatesCommand.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/Installer.h"
 #include "catalogue/Cp1252.h"

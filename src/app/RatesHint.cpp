@@ -1,6 +1,6 @@
 #include "app/RatesHint.h"
 
-#include "app/Ansi.h"
+#include "ui/Ansi.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/CurrencyFile.h"
 #include "builtin/RatesMerge.h"

@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
-#include "app/Ansi.h"
 #include "catalogue/DataFolder.h"
+#include "ui/Ansi.h"
 
 #include <QCoreApplication>
 #include <QDir>

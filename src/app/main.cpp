@@ -2,17 +2,18 @@
 // when there are none), show the main window, run until it closes, then save
 // the package in use.
 #include "app/EditingDialogs.h"
-#include "app/ErrorDisplay.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
-#include "builtin/InstallCatDialog.h"
+#include "app/ViewDump.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/BaseUnitChange.h"
+#include "dialogs/InstallCat.h"
 #include "dialogs/UnHide.h"
 #include "expr/NumberText.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -46,6 +47,7 @@ int main(int argc, char* argv[])
     qv::EditingDialogs dialogs{&newCategory, &addUnit, &newBaseUnit, &showHidden, &about};
     newCategory.SetAddUnitDialog(&addUnit);
     mainWindow.SetDialogs(&dialogs);
+    qv::InstallViewDumpFromEnvironment(mainWindow);
 
     mainWindow.show();
     std::vector<std::pair<std::string, std::string>> skipped;

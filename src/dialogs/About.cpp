@@ -1,91 +1,23 @@
 #include "dialogs/About.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
+#include "ui/Keys.h"
 
 #include <QDesktopServices>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <QUrl>
-
-#include <functional>
-#include <utility>
 
 namespace qv {
 
 namespace {
-
-// A label that acts as a web link: underlined text in the palette's link
-// colour with a pointing hand, reached with Tab and followed with a click,
-// Enter or Space.
-class TLinkLabel : public QLabel {
-public:
-    TLinkLabel(QWidget* parent, std::function<void()> onClick);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::function<void()> onClick_;
-};
-
-TLinkLabel::TLinkLabel(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick))
-{
-    setTextFormat(Qt::PlainText);
-    setForegroundRole(QPalette::Link);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    // Room for the focus frame around the text.
-    setMargin(2);
-}
-
-void TLinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        RunGuarded(this, [this] { onClick_(); });
-}
-
-// Enter and Space follow the link instead of reaching the default button.
-void TLinkLabel::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (event->modifiers() & ~Qt::KeypadModifier) break;
-        event->accept();
-        RunGuarded(this, [this] { onClick_(); });
-        return;
-    default:
-        break;
-    }
-    QLabel::keyPressEvent(event);
-}
-
-void TLinkLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus()) return;
-    QPainter painter(this);
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.backgroundColor = palette().color(backgroundRole());
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-}
 
 constexpr int ClientWidth = 350;
 constexpr int ClientHeight = 180;
@@ -96,7 +28,7 @@ constexpr int NamePixels = 23;
 constexpr int LinkPixels = 13;
 }  // namespace
 
-TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
+TfrmAbout::TfrmAbout(QWidget* parent) : TFixedDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(ToQ(dialogtext::AboutTitle));
@@ -114,18 +46,24 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     Label1->setFont(nameFont);
     Label1->setText(ToQ(dialogtext::ProgramName));
 
-    txtWebLink = new TLinkLabel(this, [this] { txtWebLinkClick(); });
-    txtWebLink->setObjectName(QStringLiteral("txtWebLink"));
+    // A link label: underlined in the link colour, reached with Tab and
+    // followed with a click or Enter.
+    txtWebLink = MakeLabel(this, "txtWebLink", {}, Qt::AlignLeft | Qt::AlignVCenter);
+    const QString address = ToQ(dialogtext::WebAddress);
     QFont linkFont = font();
     linkFont.setPixelSize(LinkPixels);
-    linkFont.setUnderline(true);
     txtWebLink->setFont(linkFont);
-    txtWebLink->setText(ToQ(dialogtext::WebAddress));
-    txtWebLink->setAccessibleName(txtWebLink->text());
-    txtWebLink->setToolTip(txtWebLink->text());
+    txtWebLink->setTextFormat(Qt::RichText);
+    txtWebLink->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
+    txtWebLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    txtWebLink->setFocusPolicy(Qt::StrongFocus);
+    txtWebLink->setAccessibleName(address);
+    txtWebLink->setToolTip(address);
     // Only the text itself is the link.
     txtWebLink->move(LogoArea.left() + 8, LogoArea.bottom() + 16);
     txtWebLink->resize(txtWebLink->sizeHint());
+    connect(txtWebLink, &QLabel::linkActivated, this, [this] { RunGuarded(this, [this] { txtWebLinkClick(); }); });
+    txtWebLink->installEventFilter(this);
 
     Button1 = MakeButton(this, "Button1", dialogtext::Ok,
                          {LogoArea.left() + (LogoArea.width() - ButtonWidth) / 2, ClientHeight - 12 - ButtonHeight,
@@ -135,19 +73,36 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
 
     connect(Button1, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { accept(); }); });
 
-    MakeFixedDialog(this, ClientWidth, ClientHeight);
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    CentreOnScreen(this);
+    SetFixedFrame(ClientWidth, ClientHeight);
 }
 
 void TfrmAbout::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
-    RunGuarded(this, [this, event] {
-        // The screen may have another pixel ratio than at creation.
+    TFixedDialog::showEvent(event);
+    // The screen may have another pixel ratio than at creation.
+    RunGuarded(this, [this] {
         if (Image1->pixmap().devicePixelRatio() != devicePixelRatioF()) RenderLogo();
-        if (!event->spontaneous()) Button1->setFocus(Qt::OtherFocusReason);
     });
+}
+
+// Enter and Space on the focused link follow it instead of reaching the
+// default button.
+bool TfrmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtWebLink && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnter(key) || (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier)) {
+            RunGuarded(this, [this] { txtWebLinkClick(); });
+            return true;
+        }
+    }
+    return TFixedDialog::eventFilter(watched, event);
+}
+
+void TfrmAbout::FormShow()
+{
+    Button1->setFocus(Qt::OtherFocusReason);
 }
 
 // The logo is drawn from its vector form at exactly its size, sharp at any

@@ -1,18 +1,16 @@
 #include "dialogs/AddCat.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
 #include "catalogue/Packages.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/TargetCategory.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace qv {
 
@@ -21,7 +19,7 @@ constexpr int ClientWidth = 201;
 constexpr int ClientHeight = 86;
 }  // namespace
 
-TFrmNewCategory::TFrmNewCategory(QWidget* parent) : QDialog(parent)
+TFrmNewCategory::TFrmNewCategory(QWidget* parent) : TFixedDialog(parent)
 {
     setObjectName(QStringLiteral("FrmNewCategory"));
     setWindowTitle(ToQ(dialogtext::NewCategoryTitle));
@@ -40,8 +38,7 @@ TFrmNewCategory::TFrmNewCategory(QWidget* parent) : QDialog(parent)
     connect(BtnAddCategory, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { BtnAddCategoryClick(); }); });
     connect(BtnCancelAddCategory, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { reject(); }); });
 
-    MakeFixedDialog(this, ClientWidth, ClientHeight);
-    CentreOnScreen(this);
+    SetFixedFrame(ClientWidth, ClientHeight);
 }
 
 void TFrmNewCategory::SetAddUnitDialog(TFrmAddUnit* addUnit)
@@ -49,16 +46,9 @@ void TFrmNewCategory::SetAddUnitDialog(TFrmAddUnit* addUnit)
     addUnit_ = addUnit;
 }
 
-void TFrmNewCategory::reject()
+bool TFrmNewCategory::CanCancel() const
 {
-    if (BtnCancelAddCategory->isEnabled()) QDialog::reject();
-}
-
-void TFrmNewCategory::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // A spontaneous show is the window coming back, not a new showing.
-    if (!event->spontaneous()) RunGuarded(this, [this] { FormShow(); });
+    return BtnCancelAddCategory->isEnabled();
 }
 
 void TFrmNewCategory::FormShow()

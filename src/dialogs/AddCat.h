@@ -5,12 +5,11 @@
 // unit, which becomes its default. While the catalogue is empty the dialog
 // cannot be cancelled, so the catalogue never stays without a category.
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QShowEvent;
 
 namespace qv {
 
@@ -19,7 +18,7 @@ class TFrmAddUnit;
 // Created once and shown with exec() as often as needed; each showing starts
 // with an empty name. A name that is taken is reported by the general error
 // display and leaves the dialog open with the name as typed.
-class TFrmNewCategory : public QDialog {
+class TFrmNewCategory : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TFrmNewCategory(QWidget* parent = nullptr);
@@ -27,15 +26,9 @@ public:
     // The dialog that asks for a new category's first unit; not owned.
     void SetAddUnitDialog(TFrmAddUnit* addUnit);
 
-    // Closes without adding, unless Cancel is disabled (empty catalogue).
-    // Esc and the window's close request come here too.
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void FormShow();
+    bool CanCancel() const override;
+    void FormShow() override;
     void EdtNewCategoryChange();
     void BtnAddCategoryClick();
 

@@ -1,18 +1,16 @@
 #include "dialogs/AddUnit.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
 #include "catalogue/Packages.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/TargetCategory.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 #include "widgets/DataEdit.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace qv {
 
@@ -26,7 +24,7 @@ constexpr int DefinitionWidth = ClientWidth - Margin - DefinitionLeft;
 constexpr int FullWidth = ClientWidth - 2 * Margin;
 }  // namespace
 
-TFrmAddUnit::TFrmAddUnit(QWidget* parent) : QDialog(parent)
+TFrmAddUnit::TFrmAddUnit(QWidget* parent) : TFixedDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAddUnit"));
     setWindowTitle(ToQ(dialogtext::AddUnitTitle));
@@ -77,20 +75,12 @@ TFrmAddUnit::TFrmAddUnit(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { reject(); }); });
 
-    MakeFixedDialog(this, ClientWidth, ClientHeight);
-    CentreOnScreen(this);
+    SetFixedFrame(ClientWidth, ClientHeight);
 }
 
-void TFrmAddUnit::reject()
+bool TFrmAddUnit::CanCancel() const
 {
-    if (Button2->isEnabled()) QDialog::reject();
-}
-
-void TFrmAddUnit::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // A spontaneous show is the window coming back, not a new showing.
-    if (!event->spontaneous()) RunGuarded(this, [this] { FormShow(); });
+    return Button2->isEnabled();
 }
 
 void TFrmAddUnit::FormShow()

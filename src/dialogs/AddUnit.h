@@ -6,12 +6,11 @@
 // becomes the default: its factor is fixed at 1 and the dialog cannot be
 // cancelled.
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QShowEvent;
 
 namespace qv {
 
@@ -26,20 +25,14 @@ class TDataEdit;
 // reported in the field's information box and nothing is added; an accepted
 // one is added at once. A taken symbol is reported by the general error
 // display and leaves the dialog open with the fields as typed.
-class TFrmAddUnit : public QDialog {
+class TFrmAddUnit : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TFrmAddUnit(QWidget* parent = nullptr);
 
-    // Closes without adding, unless Cancel is disabled (empty category).
-    // Esc and the window's close request come here too.
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void FormShow();
+    bool CanCancel() const override;
+    void FormShow() override;
     void EditChange();
     void Button1Click();
 

@@ -1,17 +1,15 @@
 #include "dialogs/BaseUnitChange.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
 #include "catalogue/Packages.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/TargetCategory.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSignalBlocker>
 
 namespace qv {
@@ -25,7 +23,7 @@ constexpr int TextWidth = ClientWidth - 8 - TextLeft;
 constexpr int ButtonTop = ClientHeight - 5 - ButtonHeight;
 }  // namespace
 
-TfrmNewBaseUnit::TfrmNewBaseUnit(QWidget* parent) : QDialog(parent)
+TfrmNewBaseUnit::TfrmNewBaseUnit(QWidget* parent) : TFixedDialog(parent)
 {
     setObjectName(QStringLiteral("frmNewBaseUnit"));
     setWindowTitle(ToQ(dialogtext::NewBaseUnitTitle));
@@ -44,19 +42,12 @@ TfrmNewBaseUnit::TfrmNewBaseUnit(QWidget* parent) : QDialog(parent)
     connect(UnitList, &QListWidget::itemSelectionChanged, this, [this] { RunGuarded(this, [this] { KeepOneSelected(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button1Click(); }); });
 
-    MakeFixedDialog(this, ClientWidth, ClientHeight);
-    CentreOnScreen(this);
+    SetFixedFrame(ClientWidth, ClientHeight);
 }
 
-void TfrmNewBaseUnit::reject()
+bool TfrmNewBaseUnit::CanCancel() const
 {
-}
-
-void TfrmNewBaseUnit::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // A spontaneous show is the window coming back, not a new showing.
-    if (!event->spontaneous()) RunGuarded(this, [this] { FormShow(); });
+    return false;
 }
 
 void TfrmNewBaseUnit::FormShow()

@@ -5,31 +5,25 @@
 // the new default, and every factor is rebased on it. Choosing is the only
 // way out: there is no Cancel, and Esc or closing the window does nothing.
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QShowEvent;
 
 namespace qv {
 
 // Created once and shown with exec(); TargetCategoryIndex is set by the
 // caller before each showing. Every unit is offered, hidden ones too, with
 // the first one chosen.
-class TfrmNewBaseUnit : public QDialog {
+class TfrmNewBaseUnit : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TfrmNewBaseUnit(QWidget* parent = nullptr);
 
-    // Does nothing: the dialog ends only with a choice.
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void FormShow();
+    bool CanCancel() const override;
+    void FormShow() override;
     void KeepOneSelected();
     void Button1Click();
 

@@ -1,7 +1,7 @@
 #include "dialogs/DialogParts.h"
 
-#include "app/Ansi.h"
 #include "catalogue/Category.h"
+#include "ui/Ansi.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,12 +1,11 @@
 #include "dialogs/UnHide.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
 #include "catalogue/Packages.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/TargetCategory.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QAction>
 #include <QByteArray>
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include <string>
 
@@ -33,7 +31,7 @@ constexpr int ButtonTop = ClientHeight - 5 - ButtonHeight;
 constexpr int EntryTextRole = Qt::UserRole;
 }  // namespace
 
-TfrmShowHidden::TfrmShowHidden(QWidget* parent) : QDialog(parent)
+TfrmShowHidden::TfrmShowHidden(QWidget* parent) : TFixedDialog(parent)
 {
     setObjectName(QStringLiteral("frmShowHidden"));
     setWindowTitle(ToQ(dialogtext::ShowHiddenTitle));
@@ -66,15 +64,7 @@ TfrmShowHidden::TfrmShowHidden(QWidget* parent) : QDialog(parent)
     UnitList->installEventFilter(this);
     UnitList->viewport()->installEventFilter(this);
 
-    MakeFixedDialog(this, ClientWidth, ClientHeight);
-    CentreOnScreen(this);
-}
-
-void TfrmShowHidden::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // A spontaneous show is the window coming back, not a new showing.
-    if (!event->spontaneous()) RunGuarded(this, [this] { FormShow(); });
+    SetFixedFrame(ClientWidth, ClientHeight);
 }
 
 bool TfrmShowHidden::eventFilter(QObject* watched, QEvent* event)

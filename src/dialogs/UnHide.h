@@ -4,13 +4,12 @@
 // TargetCategoryIndex are listed, and those the user selects are made
 // visible again.
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 class QEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QShowEvent;
 
 namespace qv {
 
@@ -18,17 +17,16 @@ namespace qv {
 // caller before each showing, which lists the hidden units with none
 // selected. OK stays disabled until the user has pressed a key or released
 // a mouse button in the list; Ctrl+A in the list selects every unit.
-class TfrmShowHidden : public QDialog {
+class TfrmShowHidden : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TfrmShowHidden(QWidget* parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void SelectAll1Click();
     void Button1Click();
 

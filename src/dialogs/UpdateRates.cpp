@@ -1,7 +1,6 @@
 #include "dialogs/UpdateRates.h"
 
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
+#include "ui/ErrorDisplay.h"
 #include "dialogs/DialogParts.h"
 #include "rates/UpdateRates.h"
 
@@ -30,7 +29,7 @@ QString SourceName(const QString& source)
 
 }  // namespace
 
-TFrmUpdateRates::TFrmUpdateRates(QWidget* parent) : QDialog(parent)
+TFrmUpdateRates::TFrmUpdateRates(QWidget* parent) : TFixedDialog(parent)
 {
     setObjectName(QStringLiteral("FrmUpdateRates"));
     setWindowTitle(QStringLiteral("Quantova - Updating Rates"));
@@ -55,8 +54,7 @@ TFrmUpdateRates::TFrmUpdateRates(QWidget* parent) : QDialog(parent)
     connect(BtnUpdate, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { UpdateClick(); }); });
     connect(BtnCancel, &QPushButton::clicked, this, [this] { reject(); });
 
-    MakeFixedDialog(this, ClientWidth, ClientHeight);
-    CentreOnScreen(this);
+    SetFixedFrame(ClientWidth, ClientHeight);
 }
 
 TFrmUpdateRates::~TFrmUpdateRates()
@@ -149,7 +147,7 @@ void TFrmUpdateRates::Finished(std::optional<RatesUpdate> update, std::exception
 void TFrmUpdateRates::reject()
 {
     if (!worker_.joinable()) {
-        QDialog::reject();
+        TFixedDialog::reject();
         return;
     }
     // The worker ends soon and closes the dialog; the file stays as it was.

@@ -7,8 +7,7 @@
 // Cancel (or Esc) stops the fetch at once; nothing is changed then.
 
 #include "builtin/RatesMerge.h"
-
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 #include <chrono>
 #include <exception>
@@ -24,7 +23,7 @@ class QPushButton;
 
 namespace qv {
 
-class TFrmUpdateRates : public QDialog {
+class TFrmUpdateRates : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TFrmUpdateRates(QWidget* parent = nullptr);

@@ -1,10 +1,11 @@
 #include "widgets/DataEdit.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
 #include "catalogue/Errors.h"
 #include "expr/Evaluator.h"
 #include "expr/NumberText.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
+#include "ui/Keys.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -102,11 +103,6 @@ protected:
         return true;
     }
 };
-
-bool IsEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 // An operator typed over a fully selected value continues the expression.
 bool IsOperator(const QString& typed)

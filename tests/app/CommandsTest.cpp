@@ -384,7 +384,7 @@ TEST_F(Commands, StayOnTopToggles)
 TEST_F(Commands, AboutOpensOnF1InEveryKeyTable)
 {
     OpenWithDialogs();
-    for (const char* owner : {"Grid2", "LBCategories", "EntryUnit", "EntryPrecision"}) {
+    for (const char* owner : {"Grid2", "LBCategories", "EntryUnit", "EntryPrecision", "SelectPak", "sbMain"}) {
         SCOPED_TRACE(owner);
         QString title;
         ModalScript script;

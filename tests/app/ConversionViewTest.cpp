@@ -69,6 +69,20 @@ TEST_F(ConversionView, NumberFormatAndDefinitionsToggle)
     EXPECT_EQ(ValueOf(Ft), QStringLiteral("3.28084"));
 }
 
+// One action carries the key in every table, also in the package chooser
+// inside the tool bar: each press switches exactly once.
+TEST_F(ConversionView, NumberFormatKeySwitchesOnceInEveryTable)
+{
+    Open();
+    bool scientific = false;
+    for (const char* owner : {"Grid2", "LBCategories", "EntryUnit", "EntryPrecision", "SelectPak", "sbMain"}) {
+        SCOPED_TRACE(owner);
+        Press(Find<QWidget>(owner), Qt::Key_N);
+        scientific = !scientific;
+        EXPECT_EQ(window->UseScientific(), scientific);
+    }
+}
+
 TEST_F(ConversionView, LettersInTheValueFieldAreTyped)
 {
     Open();

@@ -1,12 +1,12 @@
 #include "MainWindowFixture.h"
 
 #include "builtin/BuildCats.h"
-#include "builtin/InstallCatDialog.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/BaseUnitChange.h"
+#include "dialogs/InstallCat.h"
 #include "dialogs/UnHide.h"
 #include "expr/NumberText.h"
 #include "widgets/DataEdit.h"

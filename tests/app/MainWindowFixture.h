@@ -5,7 +5,7 @@
 
 #include "app/EditingDialogs.h"
 #include "app/MainWindow.h"
-#include "builtin/InstallCatDialog.h"
+#include "dialogs/InstallCat.h"
 #include "support/QtPrinting.h"
 #include "support/TempDir.h"
 

@@ -1,9 +1,9 @@
 // The main window's frame: controls, texts, key tables and layout arithmetic.
 #include "MainWindowFixture.h"
 
-#include "app/UpDownArrows.h"
 #include "support/ModalScript.h"
 #include "widgets/DataEdit.h"
+#include "widgets/UpDownArrows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -24,6 +25,7 @@ class MainWindowFrame : public MainWindowFixture {};
 TEST_F(MainWindowFrame, ToolBarButtonsCarryTheirHintsAndGlyphs)
 {
     Open();
+    window->SetCalculatorPath(QStringLiteral("calc"));
     const std::pair<const char*, const char*> buttons[] = {
         {"SpeedButton1", "Add Category"},          {"SpeedButton2", "Delete Category"},
         {"SpeedButton3", "Add Unit"},              {"SpeedButton4", "Delete Unit"},
@@ -94,8 +96,9 @@ TEST_F(MainWindowFrame, CalculatorButtonAppearsOnlyWithACommandLine)
     Open();
     auto* calc = Find<QToolButton>("sbtnCalc");
     auto* pak = Find<QComboBox>("SelectPak");
+    auto* gap = Find<QWidget>("SpeedButton14");
     EXPECT_FALSE(calc->isVisible());
-    EXPECT_EQ(pak->x(), calc->x());
+    EXPECT_EQ(pak->x(), gap->x() + gap->width()) << "in the calculator button's place";
     window->SetCalculatorPath(QStringLiteral("/usr/bin/true --flag"));
     EXPECT_TRUE(calc->isVisible());
     EXPECT_EQ(pak->x(), calc->x() + calc->width() + 5);
@@ -117,25 +120,30 @@ TEST_F(MainWindowFrame, CalculatorCommandLineIsReadFromTheUserSettings)
     EXPECT_TRUE(Find<QToolButton>("sbtnCalc")->isVisible());
 }
 
-struct LayoutCase {
-    int clientWidth;
-    int listWidth;
-};
-
 TEST_F(MainWindowFrame, LayoutArithmeticHoldsToThePixel)
 {
     Open();
-    auto* list = Categories();
+    auto* splitter = Find<QSplitter>("Splitter1");
+    // Places in the window's client area, whatever pane holds the control.
+    auto left = [this](const char* name) { return Find<QWidget>(name)->mapTo(window.get(), QPoint(0, 0)).x(); };
+    auto top = [this](const char* name) { return Find<QWidget>(name)->mapTo(window.get(), QPoint(0, 0)).y(); };
+    auto setListWidth = [&](int w) {
+        splitter->setSizes({w, 1000});
+        window->Splitter1Moved();
+    };
     {
         // A 500-wide client with the splitter at 97.
         window->resize(500, 300);
-        list->resize(97, list->height());
-        window->Splitter1Moved();
-        EXPECT_EQ(Find<QWidget>("Splitter1")->x(), 97);
+        setListWidth(97);
+        EXPECT_EQ(splitter->handle(1)->x(), 97);
         EXPECT_EQ(Find<QLabel>("Label1")->width(), 160);
-        EXPECT_EQ(Find<QLabel>("Label2")->x(), 273);
-        EXPECT_EQ(Find<QWidget>("EntryValue")->geometry().left(), 105);
-        EXPECT_EQ(Find<QWidget>("EntryUnit")->x(), 273);
+        EXPECT_EQ(left("Label2"), 273);
+        EXPECT_EQ(left("EntryValue"), 105);
+        EXPECT_EQ(left("EntryUnit"), 273);
+        EXPECT_EQ(top("Label1"), 32);
+        EXPECT_EQ(top("EntryValue"), 49);
+        EXPECT_EQ(top("LBCategories"), 49);
+        EXPECT_EQ(top("LblUnitGrid2"), 70);
     }
     {
         // Grid2 387 wide: columns of 154 and 233.
@@ -145,22 +153,18 @@ TEST_F(MainWindowFrame, LayoutArithmeticHoldsToThePixel)
         EXPECT_EQ(Grid()->columnWidth(0), 154);
         EXPECT_EQ(Grid()->columnWidth(1), 233);
         EXPECT_EQ(Find<QLabel>("LblUnitGrid2")->width(), 156);
-        EXPECT_EQ(Find<QLabel>("LblConv")->x(), Grid()->x() + 156);
-        EXPECT_EQ(Grid()->y(), 87);
-        EXPECT_EQ(Grid()->y() + Grid()->height(), window->height() - 19);
-        auto* precision = Find<QWidget>("EntryPrecision");
-        auto* arrows = Find<QWidget>("PrecisionAdjust");
-        EXPECT_EQ(arrows->x() + arrows->width(), window->width());
-        EXPECT_EQ(precision->x() + precision->width(), arrows->x());
+        EXPECT_EQ(left("LblConv"), left("Grid2") + 156);
+        EXPECT_EQ(top("Grid2"), 87);
+        EXPECT_EQ(top("Grid2") + Grid()->height(), window->height() - 19);
+        EXPECT_EQ(left("PrecisionAdjust") + Find<QWidget>("PrecisionAdjust")->width(), window->width());
+        EXPECT_EQ(left("EntryPrecision") + Find<QWidget>("EntryPrecision")->width(), left("PrecisionAdjust"));
     }
     {
         // The list is held between 60 and the client width less 120.
-        list->resize(10, list->height());
-        window->Splitter1Moved();
-        EXPECT_EQ(list->width(), 60);
-        list->resize(900, list->height());
-        window->Splitter1Moved();
-        EXPECT_EQ(list->width(), window->width() - 120);
+        setListWidth(10);
+        EXPECT_EQ(Categories()->width(), 60);
+        setListWidth(900);
+        EXPECT_EQ(Categories()->width(), window->width() - 120);
     }
     EXPECT_EQ(window->minimumSize(), QSize(310, 147));
 }
@@ -198,15 +202,18 @@ TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
     Open();
     auto keysOf = [this](const char* name) {
         QStringList keys;
-        for (QAction* a : Find<QWidget>(name)->actions()) keys << a->shortcut().toString();
+        for (QAction* a : Find<QWidget>(name)->actions())
+            for (const QKeySequence& k : a->shortcuts()) keys << k.toString();
         return keys.join(QLatin1Char(' '));
     };
     EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1"));
     EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1"));
-    for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain", "ToolBar1"})
+    for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain"})
         EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;
     EXPECT_TRUE(Find<QWidget>("EntryValue")->actions().isEmpty());
     EXPECT_EQ(Grid()->contextMenuPolicy(), Qt::NoContextMenu);
+    // A key and its tool bar button are one action.
+    EXPECT_EQ(Find<QToolButton>("SpeedButton7")->defaultAction(), Grid()->actions().at(6));
 }
 
 }  // namespace

@@ -51,11 +51,9 @@ TEST(AboutTest, LinkOpensTheHomePageAndOkCloses)
     TfrmAbout about;
     const int result = Exec(about, [&](QWidget* dialog) {
         auto* link = Control<QLabel>(dialog, "txtWebLink");
-        EXPECT_EQ(link->text(), homePage.toString());
+        EXPECT_TRUE(link->text().contains(QStringLiteral(">%1</a>").arg(homePage.toString())));
+        EXPECT_EQ(link->accessibleName(), homePage.toString());
         EXPECT_EQ(link->font().pixelSize(), 13);
-        EXPECT_TRUE(link->font().underline());
-        EXPECT_EQ(link->foregroundRole(), QPalette::Link);
-        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
 
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         auto* ok = Control<QPushButton>(dialog, "Button1");

@@ -1,10 +1,10 @@
 #include "DialogTestSupport.h"
 
-#include "builtin/InstallCatDialog.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/BaseUnitChange.h"
+#include "dialogs/InstallCat.h"
 #include "dialogs/UnHide.h"
 
 #include <QGuiApplication>

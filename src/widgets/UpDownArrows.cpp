@@ -1,4 +1,4 @@
-#include "app/UpDownArrows.h"
+#include "widgets/UpDownArrows.h"
 
 #include <QToolButton>
 

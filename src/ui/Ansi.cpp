@@ -1,4 +1,4 @@
-#include "app/Ansi.h"
+#include "ui/Ansi.h"
 
 #include "catalogue/Cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "app/Placement.h"
+#include "ui/Placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,12 +13,6 @@ void CentreOnScreen(QWidget* window)
     const QRect area = screen->geometry();
     const QSize outer = window->isVisible() ? window->frameGeometry().size() : window->size();
     window->move(area.x() + area.width() / 2 - outer.width() / 2, area.y() + area.height() / 2 - outer.height() / 2);
-}
-
-void MakeFixedDialog(QWidget* dialog, int clientWidth, int clientHeight)
-{
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    dialog->setFixedSize(clientWidth, clientHeight);
 }
 
 }  // namespace qv

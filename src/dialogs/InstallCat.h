@@ -6,14 +6,13 @@
 // when the caption field names one. The work itself is done by
 // builtin/Installer.h; this class is only its window.
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 class QEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QShowEvent;
 class QSplitter;
 
 namespace qv {
@@ -47,21 +46,17 @@ inline constexpr const char* Reinstall2 =
 // out: Cancel is disabled, and Esc or closing the window does nothing.
 // Errors of the install are shown by the general error display and leave
 // the dialog open.
-class TfrmInstallCat : public QDialog {
+class TfrmInstallCat : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TfrmInstallCat(QWidget* parent = nullptr);
 
-    // Closes without change, unless Cancel is disabled. Esc and the window's
-    // close request come here too.
-    void reject() override;
-
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
+    bool CanCancel() const override;
+    void FormShow() override;
     void FitMessages();
     void MoveSelected(QListWidget* from, QListWidget* to);
     void UpdateButtons();

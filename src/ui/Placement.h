@@ -8,7 +8,4 @@ namespace qv {
 // window height div 2, left likewise with the widths (outer window size).
 void CentreOnScreen(QWidget* window);
 
-// Fixed-size modal dialog without title-bar buttons.
-void MakeFixedDialog(QWidget* dialog, int clientWidth, int clientHeight);
-
 }  // namespace qv

@@ -1,6 +1,6 @@
-#include "app/ErrorDisplay.h"
+#include "ui/ErrorDisplay.h"
 
-#include "app/Ansi.h"
+#include "ui/Ansi.h"
 
 #include <QMessageBox>
 #include <QWidget>

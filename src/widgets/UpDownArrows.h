@@ -7,6 +7,8 @@ class QToolButton;
 namespace qv {
 
 // Two small arrow buttons, one above the other, that step a number field.
+// Kept because Qt has no stand-alone arrows: QSpinBox brings its own edit
+// field, and the precision field is an entry field that takes expressions.
 // `stepped(+1)` or `stepped(-1)` is emitted for each click (repeating while
 // held down).
 class UpDownArrows : public QWidget {

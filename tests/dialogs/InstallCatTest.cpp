@@ -1,11 +1,11 @@
-#include "builtin/InstallCatDialog.h"
+#include "dialogs/InstallCat.h"
 
-#include "app/Ansi.h"
 #include "builtin/BuildCats.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 #include "support/ModalScript.h"
 #include "support/TempDir.h"
+#include "ui/Ansi.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +57,7 @@ void Select(QListWidget* list, const Names& names)
     }
 }
 
-class InstallCatDialogTest : public testing::Test {
+class InstallCatTest : public testing::Test {
 protected:
     void TearDown() override { ResetPackageState(); }
 
@@ -158,7 +158,7 @@ protected:
     QLabel* label2 = Child<QLabel>("Label2");
 };
 
-TEST_F(InstallCatDialogTest, FirstStartOffersOnlyOkAndCreatesTheProposedPackage)
+TEST_F(InstallCatTest, FirstStartOffersOnlyOkAndCreatesTheProposedPackage)
 {
     int result = -1;
     const StartUpResult started = StartUp(dir.path(), [&] {
@@ -183,7 +183,7 @@ TEST_F(InstallCatDialogTest, FirstStartOffersOnlyOkAndCreatesTheProposedPackage)
     EXPECT_EQ(result, QDialog::Rejected);
 }
 
-TEST_F(InstallCatDialogTest, EmptyPackageReceivesTheCategoriesUnderItsOwnCaption)
+TEST_F(InstallCatTest, EmptyPackageReceivesTheCategoriesUnderItsOwnCaption)
 {
     StartWith("Empty", {"Area"});
     Catalogue.RemoveCategory(0);
@@ -200,7 +200,7 @@ TEST_F(InstallCatDialogTest, EmptyPackageReceivesTheCategoriesUnderItsOwnCaption
 // Cancel leaves the package and its folder as they were; the next showing
 // starts from the package's caption, and OK reinstalls a category already
 // there.
-TEST_F(InstallCatDialogTest, CancelChangesNothingAndReinstallMovesTheCategoryToTheEnd)
+TEST_F(InstallCatTest, CancelChangesNothingAndReinstallMovesTheCategoryToTheEnd)
 {
     StartWith("P", {"Area", "Length", "Time"});
     const auto filesBefore = std::distance(std::filesystem::directory_iterator(dir.path()), {});
@@ -229,7 +229,7 @@ TEST_F(InstallCatDialogTest, CancelChangesNothingAndReinstallMovesTheCategoryToT
 // enabled), with a double click, and with Delete in the right list. A
 // selection arrives at the end of the right list in the order of the left
 // one; names going back take their alphabetical place.
-TEST_F(InstallCatDialogTest, NamesMoveByButtonsKeysAndDoubleClicks)
+TEST_F(InstallCatTest, NamesMoveByButtonsKeysAndDoubleClicks)
 {
     enum How { Button, Enter, KeypadEnter, Delete, DoubleClick };
     const struct {
@@ -278,7 +278,7 @@ TEST_F(InstallCatDialogTest, NamesMoveByButtonsKeysAndDoubleClicks)
 // Add and Delete are enabled while their list has names; OK needs a choice
 // and a caption, and Enter in the caption does nothing without them. Ctrl+A
 // selects every name of the focused list only.
-TEST_F(InstallCatDialogTest, ButtonsFollowTheListsAndOkNeedsAChoiceAndACaption)
+TEST_F(InstallCatTest, ButtonsFollowTheListsAndOkNeedsAChoiceAndACaption)
 {
     StartUp(dir.path(), [&] {
         Run([&] {
@@ -314,7 +314,7 @@ TEST_F(InstallCatDialogTest, ButtonsFollowTheListsAndOkNeedsAChoiceAndACaption)
     EXPECT_EQ(CategoryNames(), (Names{"Area", "Time"}));
 }
 
-TEST_F(InstallCatDialogTest, ATakenCaptionIsMadeUniqueOnLeavingTheFieldOrPressingEnter)
+TEST_F(InstallCatTest, ATakenCaptionIsMadeUniqueOnLeavingTheFieldOrPressingEnter)
 {
     StartWith("Custom Category", {"Area"});
     PackageCaptions.push_back("Custom Category2");
@@ -339,7 +339,7 @@ TEST_F(InstallCatDialogTest, ATakenCaptionIsMadeUniqueOnLeavingTheFieldOrPressin
     EXPECT_EQ(CategoryNames(), Names{"Time"});
 }
 
-TEST_F(InstallCatDialogTest, AFailedInstallIsShownAndKeepsTheDialogOpen)
+TEST_F(InstallCatTest, AFailedInstallIsShownAndKeepsTheDialogOpen)
 {
     StartWith("Old", {"Area"});
     std::filesystem::create_directory(dir.file("Old.qv.saving"));
@@ -367,7 +367,7 @@ TEST_F(InstallCatDialogTest, AFailedInstallIsShownAndKeepsTheDialogOpen)
     EXPECT_EQ(CategoryNames(), Names{"Area"});
 }
 
-TEST_F(InstallCatDialogTest, SplitterKeepsBothListsAtLeast35PixelsWide)
+TEST_F(InstallCatTest, SplitterKeepsBothListsAtLeast35PixelsWide)
 {
     StartWith("P", {"Area"});
     Run([&] {

@@ -1,20 +1,19 @@
-#include "builtin/InstallCatDialog.h"
+#include "dialogs/InstallCat.h"
 
-#include "app/Ansi.h"
-#include "app/ErrorDisplay.h"
-#include "app/Placement.h"
 #include "builtin/BuildCats.h"
 #include "builtin/Installer.h"
 #include "catalogue/Packages.h"
+#include "dialogs/DialogParts.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
+#include "ui/Keys.h"
 
 #include <QAction>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSplitter>
 
 #include <string>
@@ -76,14 +75,6 @@ QListWidget* MakeList(const char* name, const char* accessibleName, bool sorted,
     return list;
 }
 
-QPushButton* MakeButton(const char* name, const char* text, QRect geometry, QWidget* parent)
-{
-    auto* button = new QPushButton(ToQ(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
-
 QLabel* MakeMessage(const char* name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -93,15 +84,9 @@ QLabel* MakeMessage(const char* name, QWidget* parent)
     return label;
 }
 
-bool IsEnter(const QKeyEvent* key)
-{
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-}
-
 }  // namespace
 
-TfrmInstallCat::TfrmInstallCat(QWidget* parent) : QDialog(parent)
+TfrmInstallCat::TfrmInstallCat(QWidget* parent) : TFixedDialog(parent)
 {
     setObjectName(QStringLiteral("frmInstallCat"));
     setWindowTitle(ToQ(installtext::Title));
@@ -122,8 +107,8 @@ TfrmInstallCat::TfrmInstallCat(QWidget* parent) : QDialog(parent)
     Splitter->setGeometry(0, 21, ClientWidth, 102);
     Splitter->setSizes({120, ClientWidth - 120 - Splitter->handleWidth()});
 
-    btnAdd = MakeButton("btnAdd", "ADD ->", {23, 124, 75, 16}, this);
-    btnDel = MakeButton("btnDel", "<- DELETE", {146, 124, 75, 16}, this);
+    btnAdd = MakeButton(this, "btnAdd", "ADD ->", {23, 124, 75, 16});
+    btnDel = MakeButton(this, "btnDel", "<- DELETE", {146, 124, 75, 16});
     // The move buttons take no focus, so that it stays in the list whose
     // names the keyboard moves.
     for (QPushButton* b : {btnAdd, btnDel}) {
@@ -135,10 +120,10 @@ TfrmInstallCat::TfrmInstallCat(QWidget* parent) : QDialog(parent)
     Label1 = MakeMessage("Label1", this);
     Label2 = MakeMessage("Label2", this);
 
-    Button1 = MakeButton("Button1", "OK", {40, 240, 75, 25}, this);
+    Button1 = MakeButton(this, "Button1", "OK", {40, 240, 75, 25});
     Button1->setDefault(true);
     Button1->setEnabled(false);
-    Button2 = MakeButton("Button2", "Cancel", {129, 240, 75, 25}, this);
+    Button2 = MakeButton(this, "Button2", "Cancel", {129, 240, 75, 25});
 
     setTabOrder(PackageCaption, CatList);
     setTabOrder(CatList, PickedCats);
@@ -180,21 +165,12 @@ TfrmInstallCat::TfrmInstallCat(QWidget* parent) : QDialog(parent)
     PickedCats->installEventFilter(this);
     PackageCaption->installEventFilter(this);
 
-    MakeFixedDialog(this, ClientWidth, ClientHeight);
-    CentreOnScreen(this);
+    SetFixedFrame(ClientWidth, ClientHeight);
 }
 
-void TfrmInstallCat::reject()
+bool TfrmInstallCat::CanCancel() const
 {
-    if (Button2->isEnabled()) QDialog::reject();
-}
-
-void TfrmInstallCat::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // A spontaneous show is the window coming back from the task bar, not a
-    // new showing.
-    if (!event->spontaneous()) RunGuarded(this, [this] { FormShow(); });
+    return Button2->isEnabled();
 }
 
 bool TfrmInstallCat::eventFilter(QObject* watched, QEvent* event)

@@ -1,0 +1,130 @@
+#include "app/MainActions.h"
+
+#include "app/MainControls.h"
+#include "catalogue/Packages.h"
+#include "widgets/DataEdit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTableWidget>
+
+#include <initializer_list>
+
+namespace qv {
+namespace {
+
+constexpr const char* HideDefinitionsHint = "Hide Unit Definitions";
+constexpr const char* ShowDefinitionsHint = "Show Unit Definitions";
+
+QAction* MakeAction(QObject* owner, const char* name, const char* text, const char* hint, const char* icon,
+                    std::initializer_list<QKeySequence> keys)
+{
+    auto* action = new QAction(QLatin1String(text), owner);
+    action->setObjectName(QLatin1String(name));
+    if (hint) action->setToolTip(QLatin1String(hint));
+    if (icon) action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon) + QStringLiteral(".svg")));
+    action->setShortcuts(QList<QKeySequence>(keys));
+    // The keys act only where a key table holds the action.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    return action;
+}
+
+bool Matches(const QAction* action, const QKeySequence& pressed)
+{
+    return action->shortcuts().contains(pressed);
+}
+
+}  // namespace
+
+TMainActions::TMainActions(QObject* parent) : QObject(parent)
+{
+    // name, key-table caption, tool bar hint, glyph, keys
+    AddCategory = MakeAction(this, "AddCategory", "Add Category", "Add Category", "add-category", {Qt::Key_Insert});
+    DeleteCategory = MakeAction(this, "DeleteCategory", "Delete Category", "Delete Category", "delete-category",
+                                {Qt::Key_Delete});
+    AddUnit = MakeAction(this, "AddUnit", "Add Unit", "Add Unit", "add-unit", {Qt::Key_Insert});
+    DeleteUnit = MakeAction(this, "DeleteUnit", "Delete Unit", "Delete Unit", "delete-unit", {Qt::Key_Delete});
+    DefaultUnit = MakeAction(this, "DefaultUnit", "Set Default", "Set as Default Unit", "default-unit",
+                             {Qt::CTRL | Qt::Key_D});
+    HideUnit = MakeAction(this, "HideUnit", "Hide Unit", "Hide Unit", "hide-unit",
+                          {Qt::CTRL | Qt::Key_Delete, Qt::Key_H});
+    ShowUnits = MakeAction(this, "ShowUnits", "Show Units", "Show Hidden Units", "show-hidden-units",
+                           {Qt::CTRL | Qt::Key_Insert});
+    Print = MakeAction(this, "Print", "Print Units", "Print Units", "print", {});
+    NumberFormat = MakeAction(this, "NumberFormat", "Number Format", "Change Number Format", "number-format",
+                              {Qt::Key_N});
+    Definitions = MakeAction(this, "Definitions", "Definitions", HideDefinitionsHint, "definitions", {Qt::Key_D});
+    Install = MakeAction(this, "Install", "Install Built-In Categories", "Install Built-In Categories", "install", {});
+    About = MakeAction(this, "About", "About...", "About Quantova", "about", {Qt::Key_F1});
+    Calculator = MakeAction(this, "Calculator", "Open Calculator", "Open Calculator", "calculator", {});
+    CopyValue = MakeAction(this, "CopyValue", "Copy Value", nullptr, nullptr, {Qt::CTRL | Qt::Key_C});
+    StayOnTop = MakeAction(this, "StayOnTop", "Stay on Top", nullptr, nullptr, {Qt::Key_T});
+    // Nothing is hidden when the window is created.
+    ShowUnits->setEnabled(false);
+}
+
+void TMainActions::AttachKeyTables(const TMainControls& c)
+{
+    // The unit grid's table, the category list's table, and the table the
+    // other controls share. The tool bar itself never takes the focus: its
+    // one control that does, the package chooser, carries the shared table.
+    const std::initializer_list<QAction*> gridTable = {CopyValue, AddUnit,      DeleteUnit,  ShowUnits, HideUnit,
+                                                       DefaultUnit, NumberFormat, Definitions, StayOnTop, About};
+    const std::initializer_list<QAction*> categoryTable = {AddCategory, DeleteCategory, NumberFormat,
+                                                           Definitions, StayOnTop,      About};
+    const std::initializer_list<QAction*> sharedTable = {NumberFormat, Definitions, StayOnTop, About};
+
+    c.Grid2->addActions(QList<QAction*>(gridTable));
+    c.LBCategories->addActions(QList<QAction*>(categoryTable));
+    for (QWidget* owner : std::initializer_list<QWidget*>{c.EntryUnit, c.EntryPrecision, c.SelectPak, c.sbMain})
+        owner->addActions(QList<QAction*>(sharedTable));
+    for (QWidget* owner : std::initializer_list<QWidget*>{c.Grid2, c.LBCategories, c.EntryUnit, c.EntryPrecision,
+                                                          c.SelectPak, c.sbMain}) {
+        // The tables are never shown as menus.
+        owner->setContextMenuPolicy(Qt::NoContextMenu);
+        owner->installEventFilter(this);
+    }
+}
+
+void TMainActions::Update(const TCategory* c, std::int32_t selectedUnit)
+{
+    const bool editable = c && c->Name != TemperatureCategoryName;
+    DeleteCategory->setEnabled(Catalogue.CategoryCount() > 0);
+    AddUnit->setEnabled(editable);
+    DeleteUnit->setEnabled(editable && c->UnitCount() > 0);
+    DefaultUnit->setEnabled(c && selectedUnit >= 0 && selectedUnit != c->DefaultIndex);
+    HideUnit->setEnabled(c && c->VisibleUnitCount() > 1);
+    ShowUnits->setEnabled(c && c->VisibleUnitCount() < c->UnitCount());
+}
+
+void TMainActions::SetDefinitionsShown(bool shown)
+{
+    Definitions->setToolTip(QLatin1String(shown ? HideDefinitionsHint : ShowDefinitionsHint));
+}
+
+bool TMainActions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* action : widget->actions()) {
+        if (!Matches(action, pressed)) continue;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // An editing control would keep a plain letter for itself; the
+            // key must reach its command instead.
+            event->ignore();
+            return true;
+        }
+        // The key press arrives only when its command is unavailable: it
+        // does nothing, rather than reaching the control.
+        return true;
+    }
+    return false;
+}
+
+}  // namespace qv

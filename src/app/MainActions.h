@@ -1,0 +1,61 @@
+#pragma once
+
+// The main window's commands, one QAction each: its key-table caption, tool
+// bar hint, glyph, keys and enabled state. A tool bar button shows the
+// action; a key table is the same action added to the control where its
+// keys act (Qt::WidgetWithChildrenShortcut), so no key is ever active twice.
+// Availability is set in one place, Update, after each rebuild of the view:
+// a disabled command's button is greyed and its keys do nothing.
+//
+// A new command: a member below, a row in Create (MainActions.cpp), its
+// place in the key tables (AttachKeyTables), and for a tool bar button a row
+// in the tool bar table of MainControls.cpp. Its handler is connected by the
+// main window (MainWindow.cpp).
+
+#include <QObject>
+
+#include <cstdint>
+
+class QAction;
+
+namespace qv {
+
+class TCategory;
+struct TMainControls;
+
+class TMainActions : public QObject {
+    Q_OBJECT
+public:
+    explicit TMainActions(QObject* parent);
+
+    QAction* AddCategory;
+    QAction* DeleteCategory;
+    QAction* AddUnit;
+    QAction* DeleteUnit;
+    QAction* DefaultUnit;
+    QAction* HideUnit;
+    QAction* ShowUnits;
+    QAction* Print;
+    QAction* NumberFormat;
+    QAction* Definitions;
+    QAction* Install;
+    QAction* About;
+    QAction* Calculator;
+    QAction* CopyValue;
+    QAction* StayOnTop;
+
+    // Adds each action to the controls whose key tables carry it.
+    void AttachKeyTables(const TMainControls& controls);
+
+    // Enables the commands for the current category (null when the catalogue
+    // is empty) and the unit highlighted in the grid (-1 for none).
+    void Update(const TCategory* current, std::int32_t selectedUnit);
+
+    // The definitions toggle's hint names what it will do.
+    void SetDefinitionsShown(bool shown);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace qv

@@ -1,0 +1,101 @@
+#pragma once
+
+// The controls of the main window, created with their captions, hints and
+// object names (the names the tests and accessibility tools look for), and
+// the arithmetic that places them.
+//
+//   ToolBar1        the command buttons and the package chooser SelectPak
+//   Splitter1       CategoryPane: LblLBCategories over LBCategories
+//                   ConversionPane: the value, unit and precision fields
+//                   with their labels, then the grid Grid2 with its headings
+//   sbMain          StatusPanel0 (the conversion summary), StatusPanel1
+//
+// A new tool bar button is a row in the tool bar table of MainControls.cpp;
+// a new control above the grid goes into ConversionPane, placed by Layout.
+
+#include <QString>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QSplitter;
+class QStatusBar;
+class QTableWidget;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace qv {
+
+class TDataEdit;
+class TMainActions;
+class UpDownArrows;
+
+struct TMainControls {
+    // The tool bar's height: its 25-pixel buttons with a margin.
+    static constexpr int ToolBarHeight = 29;
+    // The smallest client area the layout is computed for.
+    static constexpr int MinClientWidth = 310;
+    static constexpr int MinClientHeight = 147;
+
+    // Creates every control on `form`; the tool bar buttons show `actions`.
+    TMainControls(QWidget* form, const TMainActions& actions);
+
+    // Places the controls for a client area; runs on every resize and
+    // splitter move. The category list keeps its width between 60 and the
+    // client width less 120.
+    void Layout(int clientWidth, int clientHeight);
+    // Shows the calculator button, which moves the package chooser.
+    void ShowCalculatorButton(bool shown);
+
+    QWidget* Form = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QWidget* BlankButton1 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QToolButton* SpeedButton8 = nullptr;
+    QToolButton* SpeedButton9 = nullptr;
+    QToolButton* SpeedButton10 = nullptr;
+    QWidget* BlankButton2 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;
+    QToolButton* SpeedButton12 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QToolButton* SpeedButton11 = nullptr;
+    QWidget* SpeedButton14 = nullptr;
+    QToolButton* sbtnCalc = nullptr;
+    QComboBox* SelectPak = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* CategoryPane = nullptr;
+    QLabel* LblLBCategories = nullptr;
+    QListWidget* LBCategories = nullptr;
+    QWidget* ConversionPane = nullptr;
+    QLabel* Label1 = nullptr;
+    TDataEdit* EntryValue = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* EntryUnit = nullptr;
+    QLabel* Label3 = nullptr;
+    TDataEdit* EntryPrecision = nullptr;
+    UpDownArrows* PrecisionAdjust = nullptr;
+    QLabel* LblUnitGrid2 = nullptr;
+    QLabel* LblConv = nullptr;
+    QTableWidget* Grid2 = nullptr;
+    QStatusBar* sbMain = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+
+private:
+    void CreateToolBar(const TMainActions& actions);
+    void CreateCategoryPane();
+    void CreateConversionPane();
+    void CreateStatusBar();
+
+    // The tool bar entries of the calculator button and of the gap after it.
+    QAction* calcEntry_ = nullptr;
+    QAction* calcGapEntry_ = nullptr;
+};
+
+}  // namespace qv
