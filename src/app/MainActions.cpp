@@ -62,6 +62,8 @@ TMainActions::TMainActions(QObject* parent) : QObject(parent)
     Calculator = MakeAction(this, "Calculator", "Open Calculator", "Open Calculator", "calculator", {});
     CopyValue = MakeAction(this, "CopyValue", "Copy Value", nullptr, nullptr, {Qt::CTRL | Qt::Key_C});
     StayOnTop = MakeAction(this, "StayOnTop", "Stay on Top", nullptr, nullptr, {Qt::Key_T});
+    UpdateRates = MakeAction(this, "UpdateRates", "Update Rates...", "Update Currency Rates", "update-rates",
+                             {Qt::CTRL | Qt::Key_R});
     // Nothing is hidden when the window is created.
     ShowUnits->setEnabled(false);
 }
@@ -72,9 +74,10 @@ void TMainActions::AttachKeyTables(const TMainControls& c)
     // other controls share. The tool bar itself never takes the focus: its
     // one control that does, the package chooser, carries the shared table.
     const std::initializer_list<QAction*> gridTable = {CopyValue, AddUnit,      DeleteUnit,  ShowUnits, HideUnit,
-                                                       DefaultUnit, NumberFormat, Definitions, StayOnTop, About};
-    const std::initializer_list<QAction*> categoryTable = {AddCategory, DeleteCategory, NumberFormat,
-                                                           Definitions, StayOnTop,      About};
+                                                       DefaultUnit, NumberFormat, Definitions, StayOnTop, About,
+                                                       UpdateRates};
+    const std::initializer_list<QAction*> categoryTable = {AddCategory, DeleteCategory, NumberFormat, Definitions,
+                                                           StayOnTop,   About,          UpdateRates};
     const std::initializer_list<QAction*> sharedTable = {NumberFormat, Definitions, StayOnTop, About};
 
     c.Grid2->addActions(QList<QAction*>(gridTable));

@@ -43,6 +43,7 @@ public:
     QAction* Calculator;
     QAction* CopyValue;
     QAction* StayOnTop;
+    QAction* UpdateRates;
 
     // Adds each action to the controls whose key tables carry it.
     void AttachKeyTables(const TMainControls& controls);

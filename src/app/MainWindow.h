@@ -32,6 +32,7 @@
 namespace qv {
 
 class TfrmInstallCat;
+class TFrmUpdateRates;
 struct EditingDialogs;
 
 class TFrmMain : public QWidget {
@@ -89,6 +90,7 @@ private:
     void AboutClick();
     void sbtnCalcClick();
     void PrintClick();
+    void UpdateRatesClick();
 
     template <typename Body>
     void Guarded(Body&& body)
@@ -101,6 +103,7 @@ private:
     TMainActions* actions_;
     TMainControls controls_;
     TConversionView* view_;
+    TFrmUpdateRates* ratesDialog_;
     QString calculatorPath_;
 };
 

@@ -33,7 +33,7 @@ TEST_F(MainWindowFrame, ToolBarButtonsCarryTheirHintsAndGlyphs)
         {"SpeedButton9", "Show Hidden Units"},     {"SpeedButton10", "Print Units"},
         {"SpeedButton7", "Change Number Format"},  {"SpeedButton12", "Hide Unit Definitions"},
         {"SpeedButton6", "Install Built-In Categories"}, {"SpeedButton11", "About Quantova"},
-        {"sbtnCalc", "Open Calculator"},
+        {"sbtnCalc", "Open Calculator"},          {"sbtnRates", "Update Currency Rates"},
     };
     int lastX = -1;
     for (const auto& [name, hint] : buttons) {
@@ -102,7 +102,9 @@ TEST_F(MainWindowFrame, CalculatorButtonAppearsOnlyWithACommandLine)
     window->SetCalculatorPath(QStringLiteral("/usr/bin/true --flag"));
     EXPECT_TRUE(calc->isVisible());
     EXPECT_EQ(pak->x(), calc->x() + calc->width() + 5);
-    EXPECT_EQ(pak->x() + pak->width(), window->width());
+    auto* rates = Find<QToolButton>("sbtnRates");
+    EXPECT_EQ(pak->x() + pak->width(), rates->x()) << "the rates button ends the bar";
+    EXPECT_EQ(rates->x() + rates->width(), window->width());
 }
 
 TEST_F(MainWindowFrame, CalculatorCommandLineIsReadFromTheUserSettings)

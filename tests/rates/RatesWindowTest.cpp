@@ -1,3 +1,4 @@
+#include "app/MainWindowFixture.h"
 #include "app/RatesCommand.h"
 #include "app/RatesHint.h"
 #include "builtin/BuildCats.h"
@@ -13,6 +14,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -153,6 +157,42 @@ TEST_F(RatesWindow, ErrorsAndCancelLeaveTheFileAlone)
     EXPECT_TRUE(script.done());
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(Catalogue.CategoryCount(), 1);
+}
+
+
+class RatesMainWindow : public test::MainWindowFixture {
+protected:
+    LocalHttpServer server{HttpResponse{.Body = DailyRates()}};
+};
+
+TEST_F(RatesMainWindow, KeysAndButtonUpdateAndShowCurrencyAgain)
+{
+    Open({"Currency", "Length"});
+    SelectCategory(1);
+    SeenBox seen;
+    ModalScript script;
+    script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::Yes);
+    Press(Categories(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(script.done());
+    ASSERT_EQ(Categories()->count(), 2);
+    EXPECT_EQ(Categories()->currentItem()->text(), QStringLiteral("Currency")) << "installed again, and shown";
+    EXPECT_EQ(Grid()->rowCount(), 175);
+    const QString hint = QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)");
+    EXPECT_EQ(Categories()->currentItem()->toolTip(), hint);
+    EXPECT_EQ(Find<QLabel>("StatusPanel0")->toolTip(), hint);
+
+    // The unit list's key and the tool bar button open the same dialog;
+    // Esc before the update closes it with nothing done.
+    for (QWidget* source : {static_cast<QWidget*>(Grid()), static_cast<QWidget*>(Find<QToolButton>("sbtnRates"))}) {
+        ModalScript escape;  // a script of its own: the dialog is the same window each time
+        escape.then([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        if (source == Grid())
+            Press(Grid(), Qt::Key_R, Qt::ControlModifier);
+        else
+            static_cast<QToolButton*>(source)->click();
+        EXPECT_TRUE(escape.done());
+    }
+    EXPECT_EQ(Categories()->currentItem()->text(), QStringLiteral("Currency"));
 }
 
 }  // namespace
