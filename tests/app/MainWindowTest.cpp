@@ -208,8 +208,8 @@ TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
             for (const QKeySequence& k : a->shortcuts()) keys << k.toString();
         return keys.join(QLatin1Char(' '));
     };
-    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1"));
-    EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1"));
+    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1 Ctrl+R"));
+    EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1 Ctrl+R"));
     for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain"})
         EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;
     EXPECT_TRUE(Find<QWidget>("EntryValue")->actions().isEmpty());
