@@ -43,13 +43,14 @@ std::vector<std::string> ListBuiltInCategories()
     return names;
 }
 
-void BuildBuiltInCategories(TCategories& catalogue, std::vector<std::string>& workList, const std::string& programDir)
+void BuildBuiltInCategories(TCategories& catalogue, std::vector<std::string>& workList, const std::string& programDir,
+                            MissingRatesFile missing)
 {
     while (!workList.empty()) {
         const std::string& name = workList.front();
         if (const BuiltInCategory* entry = FindBuiltIn(name)) {
             if (name == CurrencyCategoryName)
-                ImportCurrencyCategory(catalogue, programDir);
+                ImportCurrencyCategory(catalogue, programDir, missing);
             else
                 BuildFromTable(catalogue, *entry);
         }

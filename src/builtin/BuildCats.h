@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builtin/CurrencyFile.h"
 #include "catalogue/Category.h"
 
 #include <string>
@@ -17,6 +18,7 @@ std::vector<std::string> ListBuiltInCategories();
 // is cleared. An error ends the build at once with the failing name still
 // first in the list and the categories built so far kept.
 void BuildBuiltInCategories(TCategories& catalogue, std::vector<std::string>& workList,
-                            const std::string& programDir);
+                            const std::string& programDir,
+                            MissingRatesFile missing = MissingRatesFile::WriteDefault);
 
 }  // namespace qv

@@ -58,12 +58,16 @@ void WriteCurrencyFile(const std::string& programDir)
     });
 }
 
-void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir)
+void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir, MissingRatesFile missing)
 {
     catalogue.AppendCategory(CurrencyCategoryName);
     const std::int32_t index = catalogue.CategoryCount() - 1;
-    WriteCurrencyFile(programDir);
-    TWordReader reader(programDir + CurrencyFileName);
+    const std::string path = programDir + CurrencyFileName;
+    std::error_code ec;
+    const bool useDefaults = missing == MissingRatesFile::UseDefaultInMemory &&
+                             !std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+    if (!useDefaults) WriteCurrencyFile(programDir);
+    TWordReader reader = useDefaults ? TWordReader::FromText(DefaultCurrencyFileText()) : TWordReader(path);
 
     TCategory& currency = catalogue.CategoryAt(index);
     currency.AppendUnit("USD", "American Dollars", 1.0L);

@@ -32,9 +32,15 @@ std::string DefaultCurrencyFileText();
 // there already. Raises EFileError naming the file when it cannot be written.
 void WriteCurrencyFile(const std::string& programDir);
 
+// What the import does when the rates file is missing: the window writes the
+// default file for the user to edit; a reader that must not change the data
+// folder (quantova-cli) takes the default rates in memory instead.
+enum class MissingRatesFile { WriteDefault, UseDefaultInMemory };
+
 // Appends the category "Currency" to `catalogue` and fills it from the rates
-// file (written first if missing): "USD" first, as the default unit, then
-// the file's rows in order, skipping its own USD rows.
-void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir);
+// file (written first if missing, unless told otherwise): "USD" first, as
+// the default unit, then the file's rows in order, skipping its own USD rows.
+void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir,
+                            MissingRatesFile missing = MissingRatesFile::WriteDefault);
 
 }  // namespace qv

@@ -201,6 +201,21 @@ TEST_P(CurrencyImport, ExistingCurrencyCategoryIsRefused)
     }
 }
 
+// A reader that must not write (quantova-cli) gets the default rates from
+// memory when the file is missing, and the user's file when it is there.
+TEST_P(CurrencyImport, ReadOnlyImportNeverWritesTheFile)
+{
+    ImportCurrencyCategory(catalogue, dir.path(), MissingRatesFile::UseDefaultInMemory);
+    EXPECT_EQ(catalogue.CategoryAt(0).UnitCount(), 167);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Currency.txt")));
+
+    WriteFileText(dir.file("Currency.txt"), "GBP British Pounds 2\r\n");
+    TCategories fromFile;
+    ImportCurrencyCategory(fromFile, dir.path(), MissingRatesFile::UseDefaultInMemory);
+    ASSERT_EQ(fromFile.CategoryAt(0).UnitCount(), 2);
+    EXPECT_EQ(fromFile.CategoryAt(0).UnitAt(1).Factor, 2.0L);
+}
+
 TEST_P(CurrencyImport, UnreadableRatesFileIsNamed)
 {
     std::filesystem::create_directory(dir.file("Currency.txt"));

@@ -1,0 +1,37 @@
+#include "cli/CliErrors.h"
+
+#include "catalogue/Cp1252.h"
+
+namespace qv::cli {
+
+std::string Format(const char* pattern, const std::string& a, const std::string& b, const std::string& c,
+                   const std::string& d)
+{
+    const std::string* arguments[] = {&a, &b, &c, &d};
+    std::string text;
+    std::size_t next = 0;
+    for (const char* p = pattern; *p; ++p) {
+        if (p[0] == '%' && p[1] == 's' && next < 4) {
+            text += *arguments[next++];
+            ++p;
+        } else {
+            text += *p;
+        }
+    }
+    return text;
+}
+
+std::string TerminalMessage(const std::string& message)
+{
+    std::string line;
+    for (char c : message) {
+        if (c == '\r' || c == '\n') {
+            if (!line.empty() && line.back() != ' ') line += ' ';
+        } else {
+            line += c;
+        }
+    }
+    return Cp1252ToUtf8(line);
+}
+
+}  // namespace qv::cli

@@ -1,0 +1,64 @@
+#pragma once
+
+// Exit statuses and the errors that map onto them. Every message shown by
+// quantova-cli is a constant here, so that tests and code use the same text.
+
+#include "catalogue/Errors.h"
+
+#include <string>
+
+namespace qv::cli {
+
+enum ExitStatus : int {
+    ExitOk = 0,
+    ExitLineFailed = 1,   // --batch: at least one line failed
+    ExitUsage = 2,        // bad options or arguments
+    ExitUnit = 3,         // unknown, ambiguous or mismatched unit or category
+    ExitEvaluation = 4,   // the value could not be evaluated or converted
+    ExitData = 5,         // a package or rates file could not be read
+};
+
+namespace msg {
+inline constexpr const char* ProgramName = "quantova-cli";
+inline constexpr const char* UnknownUnit = "unknown unit '%s'";
+inline constexpr const char* UnitNotInCategory = "no unit '%s' in %s";
+inline constexpr const char* UnknownCategory = "unknown category '%s' (quantova-cli --list shows them)";
+inline constexpr const char* AmbiguousUnitName = "'%s' is a unit of several categories (%s); choose one with --category";
+inline constexpr const char* AmbiguousUnits = "the units are found in several categories (%s); choose one with --category";
+inline constexpr const char* AmbiguousUnit = "'%s' names several units of %s (%s); use the exact symbol";
+inline constexpr const char* NoCommonCategory = "the units are not of one category ('%s' is in %s, '%s' in %s)";
+inline constexpr const char* NeedValueAndUnit = "a conversion needs a VALUE and a FROM unit (see --help)";
+inline constexpr const char* ListTakesOneCategory = "--list takes at most one category name";
+inline constexpr const char* BatchTakesNoArguments = "--batch reads its conversions from standard input; give no VALUE or units";
+inline constexpr const char* BatchHasNoFormat = "--batch writes one value a line; --format does not apply to it";
+inline constexpr const char* BatchLineShape = "expected VALUE FROM TO";
+inline constexpr const char* ExclusiveSources = "--package and --builtin exclude each other";
+inline constexpr const char* CannotReadPackage = "cannot read the package %s: ";
+inline constexpr const char* CannotReadRates = "cannot read the rates file: ";
+inline constexpr const char* SkippedPackage = "skipped the unreadable package %s: ";
+inline constexpr const char* NoPackageFound = "no package in %s; using the 36 built-in categories";
+inline constexpr const char* NoDataFolder = "no data folder (HOME is not set); using the 36 built-in categories";
+inline constexpr const char* NegativeValueHint =
+    " (a value that begins with '-' goes after '--', as in: quantova-cli -- -pi rad degrees)";
+inline constexpr const char* LinePrefix = "line %s: ";
+}  // namespace msg
+
+// Replaces each "%s" of `pattern` in turn with the next argument.
+std::string Format(const char* pattern, const std::string& a = {}, const std::string& b = {},
+                   const std::string& c = {}, const std::string& d = {});
+
+// An error with the exit status it ends the program with.
+class ECliError : public EQuantovaError {
+public:
+    ECliError(int status, const std::string& message) : EQuantovaError(message), status_(status) {}
+    int Status() const { return status_; }
+
+private:
+    int status_;
+};
+
+// The message of an error as one line for a terminal: the model's Windows-1252
+// bytes as UTF-8, and the line breaks inside evaluator messages as blanks.
+std::string TerminalMessage(const std::string& message);
+
+}  // namespace qv::cli

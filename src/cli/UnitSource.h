@@ -1,0 +1,34 @@
+#pragma once
+
+// Where quantova-cli takes its units from: the package the window would load
+// (from the same data folder, by the same rule), a package file named on the
+// command line, or the built-in tables. Nothing here writes a file.
+
+#include "catalogue/Category.h"
+
+#include <string>
+#include <vector>
+
+namespace qv::cli {
+
+enum class SourceKind { DataFolder, PackageFile, BuiltIn };
+
+struct UnitSource {
+    TCategories Catalogue;
+    std::vector<std::string> Notices;  // said once on standard error
+};
+
+// The folder holding the running executable, ending in a separator.
+std::string ExecutableFolder();
+
+// The data folder for a program in `programDir`: the window's rule, except
+// that a missing user folder gives "" rather than a guess.
+std::string DataFolderFor(const std::string& programDir);
+
+// Loads the units. `packageFile` is used with SourceKind::PackageFile,
+// `dataFolder` for the data folder's packages and for the rates file of the
+// built-in Currency. Raises ECliError (ExitData) for an unreadable package
+// named by the user or an unreadable rates file.
+UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std::string& dataFolder);
+
+}  // namespace qv::cli

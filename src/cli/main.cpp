@@ -1,0 +1,43 @@
+// quantova-cli: Quantova's conversions for the terminal and for scripts.
+
+#include "cli/CliErrors.h"
+#include "cli/CliOptions.h"
+#include "cli/Commands.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    using namespace qv::cli;
+    CliOptions options;
+    CLI::App app{"", msg::ProgramName};
+    AddOptions(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::string message = e.what();
+        // CLI11 takes "-pi" for an option; say how to give such a value.
+        for (int i = 1; i < argc; ++i) {
+            const std::string arg = argv[i];
+            if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-' && message.find(arg) != std::string::npos) {
+                message += msg::NegativeValueHint;
+                break;
+            }
+        }
+        std::fprintf(stderr, "%s: %s\nRun with --help for more information.\n", msg::ProgramName, message.c_str());
+        return ExitUsage;
+    }
+    const int status = Run(options, stdin, stdout, stderr);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::perror(msg::ProgramName);
+        return status == ExitOk ? ExitData : status;
+    }
+    return status;
+}
