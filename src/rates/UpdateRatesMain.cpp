@@ -5,15 +5,16 @@
 //     quantova-update-rates DATA_FOLDER [URL|FILE]
 //
 // Prints the date of the rates and how many currencies changed; on failure
-// prints the same message as the window and exits with 5 when the rates
-// file cannot be read or written, 6 when the rates cannot be fetched or
-// used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
+// prints the same message as the window and exits with quantova-cli's
+// statuses: 5 when the rates file cannot be read or written, 6 when the
+// rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
 // (for tests).
 
 #include "rates/UpdateRates.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
     if (!folder.empty() && folder.back() != '/') folder += '/';
     const std::string source = argc == 3 ? argv[2] : qv::DefaultRatesSource;
 
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
     qv::FetchOptions options;
     if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
         options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));
