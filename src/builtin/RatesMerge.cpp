@@ -209,8 +209,12 @@ std::string MergePublishedRates(const std::string& fileText, const PublishedRate
     // Missing currencies go after the last row, in the order of their names.
     std::vector<std::pair<std::string, std::string>> added;  // name, row
     const std::size_t column = CommonPointColumn(reader, rows);
-    for (const auto& [code, value] : usdPerUnit)
-        if (!inFile.count(code)) added.emplace_back(CurrencyName(code), NewRow(code, RateText(value), column));
+    for (const auto& [code, value] : usdPerUnit) {
+        if (inFile.count(code)) continue;
+        for (const TWordContainer& line : reader.Lines)
+            if (!line.empty() && line[0] == code) throw EWordReaderError(FormatMessage(msg::RowNotRead, code));
+        added.emplace_back(CurrencyName(code), NewRow(code, RateText(value), column));
+    }
     std::sort(added.begin(), added.end());
     if (lines.size() == 1 && lines[0].empty()) lines.clear();  // an empty file is no line, not a blank one
     std::size_t at = rows.empty() ? lines.size() : static_cast<std::size_t>(rows.back().Line) + 1;

@@ -15,6 +15,7 @@ namespace qv {
 
 namespace msg {
 inline constexpr const char* RatesFileUnreadable = "The rates file %s cannot be updated: ";
+inline constexpr const char* RowNotRead = "the row of %s does not read as a row; look at the line before it";
 }  // namespace msg
 
 struct RatesUpdate {
@@ -29,8 +30,10 @@ std::string RateText(Extended usdPerUnit);
 
 // The rates file text `fileText` with `rates` merged in; `source` is the
 // address the rates came from, for the header. The rates must have passed
-// CheckPublishedRates. Raises the reader's EWordReaderError when the old
-// text is not a readable rates file.
+// CheckPublishedRates. Raises EWordReaderError when the old text is not a
+// readable rates file, or when a line that starts with a published code is
+// not read as a row (a row before it lacks its rate): adding that currency
+// again would repeat its symbol.
 std::string MergePublishedRates(const std::string& fileText, const PublishedRates& rates, const std::string& source,
                                 RatesUpdate& update);
 

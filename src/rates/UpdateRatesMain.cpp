@@ -10,8 +10,10 @@
 // rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
 // (for tests).
 
+#include "expr/NumberText.h"
 #include "rates/UpdateRates.h"
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,6 +33,16 @@ std::string Sentence(std::string text)
     return text;
 }
 
+// The window reads the rates file with the user's decimal separator (and
+// '.'); so must the merge, or a row written with ',' would not be found.
+char UserSeparator()
+{
+    std::setlocale(LC_NUMERIC, "");
+    const std::string point = std::localeconv()->decimal_point;
+    std::setlocale(LC_NUMERIC, "C");
+    return point.size() == 1 && static_cast<unsigned char>(point[0]) < 128 ? point[0] : '.';
+}
+
 int Fail(int status, const std::string& message)
 {
     std::fprintf(stderr, "quantova-cli: %s\n", Sentence(message).c_str());
@@ -48,6 +60,7 @@ int main(int argc, char** argv)
 
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
+    qv::SetDecimalSeparator(UserSeparator());
     qv::FetchOptions options;
     if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
         options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));

@@ -186,16 +186,25 @@ TEST_P(RatesUpdateTest, OverAUserEditedFile)
 
 TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
 {
-    const std::string broken = "AAA One 1\r\nBBB Two\r\n";
-    WriteFileText(dir.file("Currency.txt"), broken);
-    try {
-        UpdateCurrencyFile(dir.path(), SomeRates(), "x");
-        FAIL();
-    } catch (const ERatesError& e) {
-        EXPECT_EQ(std::string(e.what()), "The rates file " + dir.file("Currency.txt") +
-                                             " cannot be updated: This file either invalid or incomplete.");
+    const struct {
+        const char* text;
+        std::string reason;
+    } files[] = {
+        {"AAA One 1\r\nBBB Two\r\n", "This file either invalid or incomplete."},
+        {"AAA One 1;5\r\nJPY Japanese Yen 0.007\r\n", "the row of JPY does not read as a row; look at the line before it"},
+    };
+    for (const auto& file : files) {
+        WriteFileText(dir.file("Currency.txt"), file.text);
+        try {
+            UpdateCurrencyFile(dir.path(), SomeRates(), "x");
+            ADD_FAILURE() << file.text;
+        } catch (const ERatesError& e) {
+            EXPECT_EQ(std::string(e.what()), "The rates file " + dir.file("Currency.txt") + " cannot be updated: " + file.reason);
+        }
+        EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), file.text);
     }
-    EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), broken);
+    const std::string broken = files[0].text;
+    WriteFileText(dir.file("Currency.txt"), broken);
 
     PublishedRates noUsd = SomeRates();
     noUsd.Rates.erase(noUsd.Rates.begin());
