@@ -67,7 +67,7 @@ std::string ReadDocumentFile(const std::string& path, const FetchOptions& option
     if (options.Stop.stop_requested()) throw ERatesCancelled();
     InputFile in = OpenForReading(path);
     if (in.size > options.MaxBytes)
-        throw ERatesError(FillMessage(msg::TooLarge, {path, std::to_string(options.MaxBytes)}));
+        throw ERatesError(FillMessage(msg::FileTooLarge, {path, std::to_string(options.MaxBytes)}));
     std::string text(static_cast<std::size_t>(in.size), '\0');
     if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
         throw EFileError(FormatMessage(msg::CannotOpenFile, path));

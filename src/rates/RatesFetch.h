@@ -21,6 +21,7 @@ inline constexpr const char* CannotConnect = "Cannot connect to %s. Check the ne
 inline constexpr const char* TimedOut = "%s did not answer within %s seconds";
 inline constexpr const char* HttpStatus = "%s answered with HTTP status %s";
 inline constexpr const char* TooLarge = "The answer from %s is larger than %s bytes";
+inline constexpr const char* FileTooLarge = "The file %s is larger than %s bytes";
 inline constexpr const char* SecureConnection = "The secure connection to %s failed: %s";
 inline constexpr const char* DownloadFailed = "Cannot download the rates from %s: %s";
 inline constexpr const char* RatesCancelled = "The update of the rates was cancelled";

@@ -137,6 +137,8 @@ TEST_F(RatesDownload, NetworkFailuresChangeNothing)
     ExpectRefused("ftp://127.0.0.1/rates.xml", "\"ftp://127.0.0.1/rates.xml\" is neither an http or https address");
     ExpectRefused("file://elsewhere/rates.xml", "\"file://elsewhere/rates.xml\" is neither");
     ExpectRefused(dir.file("missing.xml"), "Cannot open file " + dir.file("missing.xml"));
+    WriteFileText(dir.file("big.xml"), std::string(1024 * 1024 + 1, ' '));
+    ExpectRefused(dir.file("big.xml"), "The file " + dir.file("big.xml") + " is larger than 1048576 bytes");
 
     server.SetResponse(HttpResponse{.Silent = true});
     FetchOptions quick;
