@@ -13,6 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Quantova developers <quantova@users.nor
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The rates update speaks HTTPS, which needs the system's certificates;
+# dpkg-shlibdeps adds the libraries to this list.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates")
 # The long description; CPack puts the summary above it and indents it as
 # Debian's control format asks.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quantova converts a value, or an arithmetic expression such as 12*2.54,

@@ -5,6 +5,7 @@
 
 #include "app/EditingDialogs.h"
 #include "app/Printing.h"
+#include "app/RatesCommand.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
@@ -224,6 +225,16 @@ void TFrmMain::closeEvent(QCloseEvent* event)
         }
     }
     QWidget::closeEvent(event);
+}
+
+void TFrmMain::UpdateRatesClick()
+{
+    Guarded([this] {
+        // Currency, installed again, is the last category: show it.
+        if (UpdateRatesCommand(this, *ratesDialog_))
+            controls_.LBCategories->setCurrentRow(Catalogue.CategoryCount() - 1);
+        RefreshView();
+    });
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include "app/ConversionView.h"
 
 #include "app/MainControls.h"
+#include "app/RatesHint.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 #include "expr/FormatValue.h"
@@ -169,6 +170,9 @@ void TConversionView::RefreshView()
     for (std::int32_t i = 0; i < Catalogue.CategoryCount(); ++i) c_.LBCategories->addItem(ToQ(Catalogue.CategoryAt(i).Name));
     if (row < 0 || row >= c_.LBCategories->count()) row = 0;
     if (c_.LBCategories->count() > 0) c_.LBCategories->setCurrentRow(row);
+    // The day of the exchange rates, where the user looks for it.
+    ShowRatesHints(ProgramDir, c_.LBCategories, c_.StatusPanel0,
+                   CurrentCategory() ? CurrentCategory()->Name : std::string());
 
     // A rebuild of the same category keeps the grid where it was scrolled:
     // leaving the value field by clicking a row rebuilds the view before the

@@ -80,6 +80,8 @@ TMainActions::TMainActions(QObject* parent) : QObject(parent)
     FindUnit->setShortcutContext(Qt::WindowShortcut);
     SaveTable->setShortcutContext(Qt::WindowShortcut);
     for (QAction* action : {FindUnit, FindUnitInList, CopyTable, SaveTable}) action->setStatusTip(action->toolTip());
+    UpdateRates = MakeAction(this, "UpdateRates", "Update Rates...", "Update Currency Rates", "update-rates",
+                             {Qt::CTRL | Qt::Key_R});
     // Nothing is hidden when the window is created.
     ShowUnits->setEnabled(false);
 }
@@ -94,9 +96,9 @@ void TMainActions::AttachKeyTables(const TMainControls& c)
     const std::initializer_list<QAction*> gridTable = {CopyValue,   AddUnit,      DeleteUnit,  ShowUnits,
                                                        HideUnit,    DefaultUnit,  NumberFormat, Definitions,
                                                        StayOnTop,   About,        FindUnitInList, CopyTable,
-                                                       SaveTable};
+                                                       SaveTable,   UpdateRates};
     const std::initializer_list<QAction*> categoryTable = {AddCategory, DeleteCategory, NumberFormat,
-                                                           Definitions, StayOnTop,      About};
+                                                           Definitions, StayOnTop,      About,          UpdateRates};
     const std::initializer_list<QAction*> sharedTable = {NumberFormat, Definitions, StayOnTop, About};
 
     c.Grid2->addActions(QList<QAction*>(gridTable));

@@ -50,6 +50,7 @@ public:
     QAction* FindUnitInList;
     QAction* CopyTable;
     QAction* SaveTable;
+    QAction* UpdateRates;
 
     // Adds each action to the controls whose key tables carry it.
     void AttachKeyTables(const TMainControls& controls);

@@ -139,6 +139,14 @@ void TMainControls::CreateToolBar(const TMainActions& a)
     SelectPak->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     SelectPak->setFixedHeight(ButtonSize);
     ToolBar1->addWidget(SelectPak);
+    // At the far end, where it takes room from the chooser and moves nothing.
+    sbtnRates = Named(new QToolButton, "sbtnRates");
+    sbtnRates->setDefaultAction(a.UpdateRates);
+    sbtnRates->setAccessibleName(a.UpdateRates->toolTip());
+    sbtnRates->setFixedSize(ButtonSize, ButtonSize);
+    sbtnRates->setAutoRaise(true);
+    sbtnRates->setFocusPolicy(Qt::NoFocus);
+    ToolBar1->addWidget(sbtnRates);
     ShowCalculatorButton(false);
 }
 

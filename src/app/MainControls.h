@@ -69,6 +69,7 @@ struct TMainControls {
     QWidget* SpeedButton14 = nullptr;
     QToolButton* sbtnCalc = nullptr;
     QComboBox* SelectPak = nullptr;
+    QToolButton* sbtnRates = nullptr;
     QSplitter* Splitter1 = nullptr;
     QWidget* CategoryPane = nullptr;
     QLabel* LblLBCategories = nullptr;

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Settings.h"
+#include "dialogs/UpdateRates.h"
 #include "ui/Placement.h"
 
 #include <QAction>
@@ -18,7 +19,8 @@ TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
       installer_(installer),
       actions_(new TMainActions(this)),
       controls_(this, *actions_),
-      view_(new TConversionView(controls_, this))
+      view_(new TConversionView(controls_, this)),
+      ratesDialog_(new TFrmUpdateRates(this))
 {
     setObjectName(QStringLiteral("FrmMain"));
     actions_->AttachKeyTables(controls_);
@@ -50,6 +52,7 @@ void TFrmMain::ConnectCommands()
         {a.Calculator, &TFrmMain::sbtnCalcClick},     {a.CopyValue, &TFrmMain::CopyValue1Click},
         {a.StayOnTop, &TFrmMain::StayonTop2Click},    {a.CopyTable, &TFrmMain::CopyTableClick},
         {a.SaveTable, &TFrmMain::SaveTableClick},
+        {a.UpdateRates, &TFrmMain::UpdateRatesClick},
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });

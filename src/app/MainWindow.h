@@ -32,6 +32,7 @@
 namespace qv {
 
 class TfrmInstallCat;
+class TFrmUpdateRates;
 struct EditingDialogs;
 
 class TFrmMain : public QWidget {
@@ -92,6 +93,7 @@ private:
     // Taking the listed rows elsewhere (TableCommands.cpp).
     void CopyTableClick();
     void SaveTableClick();
+    void UpdateRatesClick();
 
     template <typename Body>
     void Guarded(Body&& body)
@@ -104,6 +106,7 @@ private:
     TMainActions* actions_;
     TMainControls controls_;
     TConversionView* view_;
+    TFrmUpdateRates* ratesDialog_;
     QString calculatorPath_;
     QString tableFolder_;  // where the last table was saved
 };

@@ -15,7 +15,8 @@ enum ExitStatus : int {
     ExitUsage = 2,        // bad options or arguments
     ExitUnit = 3,         // unknown, ambiguous or mismatched unit or category
     ExitEvaluation = 4,   // the value could not be evaluated or converted
-    ExitData = 5,         // a package or rates file could not be read
+    ExitData = 5,         // a package or rates file could not be read (or, updating it, written)
+    ExitRates = 6,        // --update-rates: the rates could not be fetched or used
 };
 
 namespace msg {
@@ -41,6 +42,10 @@ inline constexpr const char* NoDataFolder = "no data folder (HOME is not set); u
 inline constexpr const char* NegativeValueHint =
     " (a value that begins with '-' goes after '--', as in: quantova-cli -- -pi rad degrees)";
 inline constexpr const char* LinePrefix = "line %s: ";
+inline constexpr const char* UpdateRatesAlone = "--update-rates takes at most an address or a file, and no other command";
+inline constexpr const char* NoFolderForRates = "no data folder to keep the rates file in (HOME is not set)";
+inline constexpr const char* NoRatesProgram = "cannot find %s, which updates the rates, beside quantova-cli";
+inline constexpr const char* CannotRunRatesProgram = "cannot run %s";
 }  // namespace msg
 
 // Replaces each "%s" of `pattern` in turn with the next argument.

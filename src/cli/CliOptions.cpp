@@ -14,7 +14,8 @@ program's folder when that is writable and not an installed copy (under a
 prefix such as /usr), else $XDG_DATA_HOME/Quantova (or
 ~/.local/share/Quantova). --package reads any .qv file and --builtin the 36
 built-in categories; Currency then uses Currency.txt of the data folder, or the
-default rates when there is none. quantova-cli never writes a file.
+default rates when there is none. quantova-cli writes no file but Currency.txt,
+when asked to --update-rates.
 
 A unit is found by its symbol, exactly, then in any letter case, then by its
 definition ("feet"). The category follows from the units; --category settles a
@@ -30,13 +31,20 @@ goes to standard error with the line number.
 
 Exit status: 0 success, 1 a --batch line failed, 2 usage error, 3 unknown,
 ambiguous or mismatched unit or category, 4 the value could not be evaluated
-or converted, 5 a package or rates file could not be read.
+or converted, 5 a package or rates file could not be read (or written),
+6 the rates could not be fetched or used.
+
+--update-rates fetches the European Central Bank's reference rates of the
+latest working day (or reads them from URL or FILE) and merges them into
+Currency.txt of the data folder, which is left unchanged when anything fails.
+Install Currency again in the window to use them.
 
 Examples:
   quantova-cli 12*2.54 in ft                        2.54
   quantova-cli 100 Celsius Fahrenheit K              212 and 373.15
   quantova-cli 1 mi                                  1 mile in every unit of Length
   quantova-cli --list Currency --format csv          the currencies and their rates
+  quantova-cli --update-rates                        the rates of today
   printf '1 in cm\n3 ft m\n' | quantova-cli --batch   2.54 and 0.9144)";
 
 }  // namespace
@@ -73,6 +81,11 @@ void AddOptions(CLI::App& app, CliOptions& options)
     app.add_option("--package", options.Package, "Take the units from this package file (.qv)")->option_text("FILE");
     app.add_flag("--builtin", options.BuiltIn, "Take the units from the 36 built-in categories");
     app.add_flag("--locale", options.Locale, "Read and write numbers with the user's decimal separator");
+    CLI::Option* rates = app.add_option("--update-rates", options.RatesSource,
+                                        "Update Currency.txt from the central bank, or from URL or FILE")
+                             ->expected(0, 1)
+                             ->option_text("[URL|FILE]");
+    app.callback([&options, rates] { options.UpdateRates = rates->count() > 0; });
 }
 
 }  // namespace qv::cli

@@ -29,6 +29,8 @@ struct CliOptions {
     std::string Package;
     bool BuiltIn = false;
     bool Locale = false;
+    bool UpdateRates = false;
+    std::string RatesSource;  // empty: the central bank
 };
 
 // Declares the options, the help text and --version.

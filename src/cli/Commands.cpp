@@ -3,6 +3,7 @@
 #include "catalogue/Cp1252.h"
 #include "cli/Batch.h"
 #include "cli/CliErrors.h"
+#include "cli/RatesUpdate.h"
 #include "cli/UnitSource.h"
 #include "expr/NumberText.h"
 
@@ -114,6 +115,7 @@ void Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std
 
 int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
 {
+    if (o.UpdateRates) return UpdateRates(o, out, err);
     CheckArguments(o);
     if (o.Locale) SetDecimalSeparator(LocaleSeparator());
 

@@ -18,13 +18,13 @@ UnitFilterBar::UnitFilterBar(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("FilterBar"));
     setFrameShape(QFrame::NoFrame);
 
-    auto* label = new QLabel(QStringLiteral("Find:"), this);
+    auto* label = new QLabel(QStringLiteral("Find a unit:"), this);
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("FilterEdit"));
-    edit_->setAccessibleName(QStringLiteral("Find a unit"));
     edit_->setPlaceholderText(QStringLiteral("part of a symbol or definition"));
     edit_->setToolTip(QStringLiteral("Shows only the units whose symbol or definition holds this text. "
                                      "Down: into the list; Enter: select the first unit; Esc: close"));
+    edit_->setAccessibleName(QStringLiteral("Find a unit"));
     edit_->installEventFilter(this);
     label->setBuddy(edit_);
 

@@ -33,7 +33,7 @@ TEST_F(MainWindowFrame, ToolBarButtonsCarryTheirHintsAndGlyphs)
         {"SpeedButton9", "Show Hidden Units"},     {"SpeedButton10", "Print Units"},
         {"SpeedButton7", "Change Number Format"},  {"SpeedButton12", "Hide Unit Definitions"},
         {"SpeedButton6", "Install Built-In Categories"}, {"SpeedButton11", "About Quantova"},
-        {"sbtnCalc", "Open Calculator"},
+        {"sbtnCalc", "Open Calculator"},          {"sbtnRates", "Update Currency Rates"},
     };
     int lastX = -1;
     for (const auto& [name, hint] : buttons) {
@@ -102,7 +102,9 @@ TEST_F(MainWindowFrame, CalculatorButtonAppearsOnlyWithACommandLine)
     window->SetCalculatorPath(QStringLiteral("/usr/bin/true --flag"));
     EXPECT_TRUE(calc->isVisible());
     EXPECT_EQ(pak->x(), calc->x() + calc->width() + 5);
-    EXPECT_EQ(pak->x() + pak->width(), window->width());
+    auto* rates = Find<QToolButton>("sbtnRates");
+    EXPECT_EQ(pak->x() + pak->width(), rates->x()) << "the rates button ends the bar";
+    EXPECT_EQ(rates->x() + rates->width(), window->width());
 }
 
 TEST_F(MainWindowFrame, CalculatorCommandLineIsReadFromTheUserSettings)
@@ -207,8 +209,8 @@ TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
             for (const QKeySequence& k : a->shortcuts()) keys << k.toString();
         return keys.join(QLatin1Char(' '));
     };
-    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1 / Ctrl+Shift+C Ctrl+S"));
-    EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1"));
+    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1 / Ctrl+Shift+C Ctrl+S Ctrl+R"));
+    EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1 Ctrl+R"));
     EXPECT_EQ(keysOf("FrmMain"), QStringLiteral("Ctrl+F Ctrl+S")) << "the keys of the whole window";
     for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain"})
         EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;

@@ -2,6 +2,7 @@
 // an exit status out. Each test runs a copy of the program in a folder of its
 // own, so that the folder's packages are the test's alone.
 #include "catalogue/Category.h"
+#include "support/LocalHttpServer.h"
 #include "support/TempDir.h"
 
 #include <clocale>
@@ -252,6 +253,41 @@ TEST_F(Cli, LocaleSeparatorOnlyWhenAsked)
     const Result local = Run({"--builtin", "--locale", "--batch"}, "1,5 km mi\n1.5 km mi\n", {}, german);
     EXPECT_EQ(local.out, "0,932057\n\n");
     EXPECT_NE(local.err.find("line 2: Entry could not be evaluated"), std::string::npos) << local.err;
+}
+
+
+TEST_F(Cli, UpdatesTheRatesFileOrSaysWhyNot)
+{
+    fs::copy_file(QUANTOVA_UPDATE_RATES_BINARY, program + "quantova-update-rates");
+    const std::string daily = test::ReadFileText(QUANTOVA_RATES_DATA "/eurofxref-daily.xml");
+    test::LocalHttpServer server{test::HttpResponse{.Body = daily}};
+    const std::string rates = program + "Currency.txt";
+    const std::string updated = "Rates of December 7, 2026: 30 currencies changed, 8 of them added.\n";
+    Check({"from a server", {"--update-rates", server.Url()}, 0, updated, ""}, Run({"--update-rates", server.Url()}));
+    Check({"the new rates convert", {}, 0, "1.1645\n", ""}, Run({"1", "EUR", "USD"}));
+    test::WriteFileText(root.file("daily.xml"), daily);
+    Check({"from a file", {}, 0, "Rates of December 7, 2026: no currency changed.\n", ""},
+          Run({"--update-rates", root.file("daily.xml")}));
+
+    const std::string after = test::ReadFileText(rates);
+    const Case cases[] = {
+        {"HTTP error", {"--update-rates", server.Url("/missing")}, 6, "",
+         "quantova-cli: 127.0.0.1 answered with HTTP status 404.\n"},
+        {"no such file", {"--update-rates", root.file("none.xml")}, 5, "", "Cannot open file " + root.file("none.xml")},
+        {"with a conversion", {"--update-rates", server.Url(), "1", "m"}, 2, "", "--update-rates takes at most"},
+    };
+    for (const Case& c : cases) {
+        if (c.status == 6) server.SetResponse(test::HttpResponse{.Status = 404});
+        Check(c, Run(c.args));
+        EXPECT_TRUE(test::ReadFileText(rates) == after) << c.name << ": the rates file changed";
+    }
+
+    server.SetResponse(test::HttpResponse{.Silent = true});
+    Check({"silent server", {}, 6, "", "127.0.0.1 did not answer within 0.3 seconds."},
+          Run({"--update-rates", server.Url()}, {}, {}, {"QUANTOVA_RATES_TIMEOUT_MS=300"}));
+    fs::remove(program + "quantova-update-rates");
+    Check({"helper missing", {}, 6, "", "cannot find quantova-update-rates"}, Run({"--update-rates"}));
+    EXPECT_TRUE(test::ReadFileText(rates) == after) << "the rates file changed";
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 // Every name the program asks for, in name order.
 const QStringList IconNames =
     QStringLiteral("about add-category add-unit calculator default-unit definitions delete-category "
-                   "delete-unit hide-unit install logo number-format print quantova show-hidden-units")
+                   "delete-unit hide-unit install logo number-format print quantova show-hidden-units update-rates")
         .split(QLatin1Char(' '));
 
 // Qt's renderer skips filters, masks, clip paths and style sheets without a

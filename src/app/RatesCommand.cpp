@@ -1,0 +1,58 @@
+#include "app/RatesCommand.h"
+
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
+#include "builtin/BuiltInTables.h"
+#include "builtin/Installer.h"
+#include "catalogue/Cp1252.h"
+#include "catalogue/Packages.h"
+#include "dialogs/UpdateRates.h"
+
+#include <QMessageBox>
+
+namespace qv {
+namespace {
+
+// The package's Currency category, found as the installer finds the
+// categories it replaces (without regard to letter case); null when none.
+const TCategory* PackageCurrency()
+{
+    for (std::int32_t i = 0; i < Catalogue.CategoryCount(); ++i)
+        if (SameTextIgnoringCase(Catalogue.CategoryAt(i).Name, CurrencyCategoryName)) return &Catalogue.CategoryAt(i);
+    return nullptr;
+}
+
+bool HasCustomUnits(const TCategory& c)
+{
+    for (std::int32_t i = 0; i < c.UnitCount(); ++i)
+        if (c.UnitAt(i).Custom) return true;
+    return false;
+}
+
+}  // namespace
+
+bool UpdateRatesCommand(QWidget* parent, TFrmUpdateRates& dialog)
+{
+    const std::optional<RatesUpdate> update = dialog.Execute(ProgramDir);
+    if (!update) return false;
+
+    const QString done = ErrorDisplayText(RatesUpdateMessage(*update));
+    const TCategory* currency = PackageCurrency();
+    if (!currency) {
+        QMessageBox box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), done, QMessageBox::Ok, parent);
+        box.setObjectName(QStringLiteral("RatesUpdated"));
+        box.exec();
+        return false;
+    }
+    QString question = done + QStringLiteral("\n\n") + QLatin1String(msg::ReinstallCurrencyQuestion);
+    if (HasCustomUnits(*currency)) question += QStringLiteral(" ") + QLatin1String(msg::ReinstallCurrencyCustomUnits);
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("RatesUpdated"));
+    box.setDefaultButton(QMessageBox::Yes);
+    if (box.exec() != QMessageBox::Yes) return false;
+    ApplyInstall(Catalogue.Caption, {CurrencyCategoryName});
+    return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,76 @@
+// quantova-update-rates: the rates update of quantova-cli. quantova-cli is
+// linked statically, to start fast, and libcurl cannot be; so it runs this
+// small program, found beside itself, for "--update-rates".
+//
+//     quantova-update-rates DATA_FOLDER [URL|FILE]
+//
+// Prints the date of the rates and how many currencies changed; on failure
+// prints the same message as the window and exits with quantova-cli's
+// statuses: 5 when the rates file cannot be read or written, 6 when the
+// rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
+// (for tests).
+
+#include "expr/NumberText.h"
+#include "rates/UpdateRates.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+constexpr int ExitUsage = 2;
+constexpr int ExitFile = 5;
+constexpr int ExitRates = 6;
+
+// The window's rule: a message ends in a full stop unless it ends in one
+// already, or in a closing bracket or the like.
+std::string Sentence(std::string text)
+{
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}
+
+// The window reads the rates file with the user's decimal separator (and
+// '.'); so must the merge, or a row written with ',' would not be found.
+char UserSeparator()
+{
+    std::setlocale(LC_NUMERIC, "");
+    const std::string point = std::localeconv()->decimal_point;
+    std::setlocale(LC_NUMERIC, "C");
+    return point.size() == 1 && static_cast<unsigned char>(point[0]) < 128 ? point[0] : '.';
+}
+
+int Fail(int status, const std::string& message)
+{
+    std::fprintf(stderr, "quantova-cli: %s\n", Sentence(message).c_str());
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || argc > 3) return Fail(ExitUsage, "usage: quantova-update-rates DATA_FOLDER [URL|FILE]");
+    std::string folder = argv[1];
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    const std::string source = argc == 3 ? argv[2] : qv::DefaultRatesSource;
+
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
+    qv::SetDecimalSeparator(UserSeparator());
+    qv::FetchOptions options;
+    if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
+        options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));
+    try {
+        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, source, options);
+        std::printf("%s\n", Sentence(qv::RatesUpdateMessage(update)).c_str());
+        return std::fflush(stdout) == 0 ? 0 : ExitFile;
+    } catch (const qv::ERatesError& e) {
+        return Fail(ExitRates, e.what());
+    } catch (const std::exception& e) {
+        return Fail(ExitFile, e.what());
+    }
+}

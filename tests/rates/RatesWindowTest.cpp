@@ -1,0 +1,199 @@
+#include "app/MainWindowFixture.h"
+#include "app/RatesCommand.h"
+#include "app/RatesHint.h"
+#include "builtin/BuildCats.h"
+#include "builtin/CurrencyFile.h"
+#include "catalogue/Packages.h"
+#include "dialogs/UpdateRates.h"
+#include "rates/UpdateRates.h"
+#include "support/LocalHttpServer.h"
+#include "support/ModalScript.h"
+#include "support/TempDir.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace qv {
+namespace {
+
+using test::HttpResponse;
+using test::LocalHttpServer;
+using test::ModalScript;
+using test::SeenBox;
+
+std::string DailyRates()
+{
+    return test::ReadFileText(QUANTOVA_RATES_DATA "/eurofxref-daily.xml");
+}
+
+// Types `source` into the rates dialog and presses Update.
+ModalScript::Step UpdateFrom(const std::string& source)
+{
+    return [source](QWidget* modal) {
+        ASSERT_EQ(modal->objectName(), QStringLiteral("FrmUpdateRates"));
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("EdtSource"));
+        EXPECT_EQ(edit->text().toStdString(), DefaultRatesSource) << "the bank is offered first";
+        edit->setText(QString::fromStdString(source));
+        modal->findChild<QPushButton*>(QStringLiteral("BtnUpdate"))->click();
+    };
+}
+
+class RatesWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetPackageState();
+        ProgramDir = dir.path();
+        Catalogue.Caption = "Custom Category";
+        PackageCaptions = {"Custom Category"};
+        PackageFiles = {""};
+    }
+    void TearDown() override { ResetPackageState(); }
+
+    void Build(std::vector<std::string> categories) { BuildBuiltInCategories(Catalogue, categories, dir.path()); }
+
+    test::TempDir dir;
+    LocalHttpServer server{HttpResponse{.Body = DailyRates()}};
+    TFrmUpdateRates dialog;
+};
+
+TEST_F(RatesWindow, UpdateOffersToInstallCurrencyAgain)
+{
+    Build({"Currency", "Length"});
+    Catalogue.CategoryAt(0).AppendUnit("XXX", "my own", 2.0L);
+    Catalogue.CategoryAt(0).UnitAt(Catalogue.CategoryAt(0).UnitCount() - 1).Custom = true;
+    QListWidget list;
+    list.addItems({QStringLiteral("Length"), QStringLiteral("Currency")});
+    QLabel status;
+    ShowRatesHints(ProgramDir, &list, &status, "Currency");
+    EXPECT_EQ(list.item(1)->toolTip(), QStringLiteral("Exchange rates of April 16, 1998 EST (Currency.txt)"));
+    EXPECT_EQ(status.toolTip(), list.item(1)->toolTip());
+
+    SeenBox seen;
+    ModalScript script;
+    script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::Yes);
+    EXPECT_TRUE(UpdateRatesCommand(nullptr, dialog));
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(seen.text.toStdString(), "Rates of December 7, 2026: 30 currencies changed, 8 of them added.\n\n" +
+                                           std::string(msg::ReinstallCurrencyQuestion) + " " +
+                                           msg::ReinstallCurrencyCustomUnits);
+
+    ASSERT_EQ(Catalogue.CategoryCount(), 2);
+    const TCategory& currency = Catalogue.CategoryAt(1);
+    EXPECT_EQ(currency.Name, "Currency");
+    EXPECT_EQ(currency.UnitCount(), 175) << "the default 167, 8 added, no custom unit";
+    EXPECT_EQ(currency.UnitAt(170).Symbol, "EUR") << "added rows follow the last row, by name";
+    EXPECT_EQ(currency.UnitAt(170).Factor, 1.1645L);
+
+    ShowRatesHints(ProgramDir, &list, &status, "Length");
+    EXPECT_EQ(list.item(1)->toolTip(), QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)"));
+    EXPECT_EQ(list.item(0)->toolTip(), QString());
+    EXPECT_EQ(status.toolTip(), QString());
+}
+
+TEST_F(RatesWindow, WithoutCurrencyOrWhenDeclinedThePackageStays)
+{
+    const std::string file = dir.file("daily.xml");
+    test::WriteFileText(file, DailyRates());
+    Build({"Length"});
+    SeenBox seen;
+    ModalScript script;
+    script.then(UpdateFrom(file)).thenMessageBox(&seen, QMessageBox::Ok);
+    EXPECT_FALSE(UpdateRatesCommand(nullptr, dialog));
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.text, QStringLiteral("Rates of December 7, 2026: 30 currencies changed, 8 of them added."));
+
+    Build({"Currency"});
+    script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::No);
+    EXPECT_FALSE(UpdateRatesCommand(nullptr, dialog));
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(seen.text.toStdString(), "Rates of December 7, 2026: no currency changed.\n\n" +
+                                           std::string(msg::ReinstallCurrencyQuestion));
+    EXPECT_EQ(Catalogue.CategoryAt(1).UnitCount(), 175) << "built from the file updated before";
+    EXPECT_EQ(Catalogue.CategoryCount(), 2);
+}
+
+TEST_F(RatesWindow, ErrorsAndCancelLeaveTheFileAlone)
+{
+    Build({"Length"});
+    const std::string path = dir.file(CurrencyFileName);
+    ASSERT_FALSE(std::filesystem::exists(path));
+
+    server.SetResponse(HttpResponse{.Status = 404});
+    ModalScript failing;
+    failing.then(UpdateFrom(server.Url()));
+    try {
+        UpdateRatesCommand(nullptr, dialog);
+        ADD_FAILURE() << "no error";
+    } catch (const ERatesError& e) {
+        EXPECT_STREQ(e.what(), "127.0.0.1 answered with HTTP status 404");
+    }
+
+    // A silent server: the dialog stays responsive and Cancel ends the wait
+    // long before the timeout.
+    server.SetResponse(HttpResponse{.Silent = true});
+    dialog.SetTimeout(std::chrono::seconds(30));
+    bool busy = false;
+    ModalScript script;
+    script.then([this, &busy](QWidget* modal) {
+        UpdateFrom(server.Url())(modal);
+        QTimer::singleShot(100, modal, [modal, &busy] {
+            busy = !modal->findChild<QPushButton*>(QStringLiteral("BtnUpdate"))->isEnabled();
+            modal->findChild<QPushButton*>(QStringLiteral("BtnCancel"))->click();
+        });
+    });
+    EXPECT_FALSE(UpdateRatesCommand(nullptr, dialog));
+    EXPECT_TRUE(busy);
+    EXPECT_TRUE(script.done());
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(Catalogue.CategoryCount(), 1);
+}
+
+
+class RatesMainWindow : public test::MainWindowFixture {
+protected:
+    LocalHttpServer server{HttpResponse{.Body = DailyRates()}};
+};
+
+TEST_F(RatesMainWindow, KeysAndButtonUpdateAndShowCurrencyAgain)
+{
+    Open({"Currency", "Length"});
+    SelectCategory(1);
+    SeenBox seen;
+    ModalScript script;
+    script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::Yes);
+    Press(Categories(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(script.done());
+    ASSERT_EQ(Categories()->count(), 2);
+    EXPECT_EQ(Categories()->currentItem()->text(), QStringLiteral("Currency")) << "installed again, and shown";
+    EXPECT_EQ(Grid()->rowCount(), 175);
+    const QString hint = QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)");
+    EXPECT_EQ(Categories()->currentItem()->toolTip(), hint);
+    EXPECT_EQ(Find<QLabel>("StatusPanel0")->toolTip(), hint);
+
+    // The unit list's key and the tool bar button open the same dialog;
+    // Esc before the update closes it with nothing done.
+    for (QWidget* source : {static_cast<QWidget*>(Grid()), static_cast<QWidget*>(Find<QToolButton>("sbtnRates"))}) {
+        ModalScript escape;  // a script of its own: the dialog is the same window each time
+        escape.then([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        if (source == Grid())
+            Press(Grid(), Qt::Key_R, Qt::ControlModifier);
+        else
+            static_cast<QToolButton*>(source)->click();
+        EXPECT_TRUE(escape.done());
+    }
+    EXPECT_EQ(Categories()->currentItem()->text(), QStringLiteral("Currency"));
+}
+
+}  // namespace
+}  // namespace qv
