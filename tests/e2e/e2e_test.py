@@ -289,6 +289,49 @@ def editing(program, main):
         fail("a unit stayed hidden")
 
 
+def stays_on_top(wid):
+    return "_NET_WM_STATE_ABOVE" in subprocess.run(["xprop", "-id", wid, "_NET_WM_STATE"], env=ENV,
+                                                   capture_output=True, text=True).stdout
+
+
+def clipboard():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=ENV, capture_output=True,
+                          text=True).stdout
+
+
+def about_box_opens():
+    find_window("About Quantova", timeout=5)
+    keys("Return")
+    wait_for("the About box to close", lambda: gone("About Quantova"))
+
+
+def keys_after_stay_on_top(main):
+    """T turns the window always-on-top and back; every key of the tables
+    keeps working, in the category list, the grid and the package chooser."""
+    keys("alt+c")
+    for on_top in (True, False):
+        keys("t")
+        main = find_window("Quantova")
+        wait_for("stay on top %s" % on_top, lambda: stays_on_top(main) == on_top, 5)
+        keys("n")  # the number format, not the list's type-ahead
+        view_where("scientific values", lambda v: v["rows"].get("ft (feet)") == "1.00000e+2", 5)
+        keys("n")
+        view_where("general values", lambda v: v["rows"].get("ft (feet)") == "100", 5)
+        keys("F1")
+        about_box_opens()
+        xdo("windowactivate", "--sync", main)
+        keys("alt+u", "Home", "ctrl+c")
+        first = list(read_view()["rows"].values())[0]
+        wait_for("the highlighted value on the clipboard", lambda: clipboard() == first, 5)
+        keys("alt+c")
+    # In the package chooser (after the grid in the tab order).
+    keys("alt+u", "Tab", "n")
+    view_where("scientific values from the chooser", lambda v: v["rows"].get("ft (feet)") == "1.00000e+2", 5)
+    keys("n", "F1")
+    about_box_opens()
+    return main
+
+
 def main():
     global ENV
     ENV["DISPLAY"] = start_display()
@@ -298,6 +341,7 @@ def main():
 
     first_run()
     program, main_window = restart_shows_the_package()
+    main_window = keys_after_stay_on_top(main_window)
     editing(program, main_window)
     print("end-to-end test passed")
     cleanup()
