@@ -158,12 +158,17 @@ void TConversionView::RefreshView()
         }
     }
 
-    // 2. Category list, keeping the selected position.
+    // 2. Category list, keeping the selected position and the scrolling:
+    // leaving the value field by clicking a category rebuilds the view
+    // before the click lands, and the click must find the row aimed at.
     int row = c_.LBCategories->currentRow();
+    const int listScroll = c_.LBCategories->verticalScrollBar()->value();
     c_.LBCategories->clear();
-    for (std::int32_t i = 0; i < Catalogue.CategoryCount(); ++i) c_.LBCategories->addItem(ToQ(Catalogue.CategoryAt(i).Name));
+    for (std::int32_t i = 0; i < Catalogue.CategoryCount(); ++i)
+        c_.LBCategories->addItem(ToQ(Catalogue.CategoryAt(i).Name));
     if (row < 0 || row >= c_.LBCategories->count()) row = 0;
     if (c_.LBCategories->count() > 0) c_.LBCategories->setCurrentRow(row);
+    c_.LBCategories->verticalScrollBar()->setValue(listScroll);
 
     // A rebuild of the same category keeps the grid where it was scrolled:
     // leaving the value field by clicking a row rebuilds the view before the

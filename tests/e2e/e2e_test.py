@@ -332,6 +332,43 @@ def keys_after_stay_on_top(main):
     return main
 
 
+def category_of(view):
+    return view.get("status0", "").split(", 1 ")[0]
+
+
+def click_after_scrolling(main, notches):
+    """Scrolls the category list with the wheel and clicks a row near its
+    bottom; returns the category the view then shows."""
+    xdo("mousemove", "--window", main, "40", "150")
+    xdo("click", "--repeat", str(notches), "--delay", "60", "5")
+    time.sleep(0.2)
+    before = read_view()
+    click_in(main, 40, 230)
+    return category_of(view_where("another category", lambda v: v != before and v.get("status0"), 5))
+
+
+def category_click_after_typing(program, main):
+    """With every built-in category installed, a category clicked while the
+    value field has the focus is the one under the pointer."""
+    click_in(main, 272, 14)  # "Install Built-In Categories"
+    find_window("Warning")
+    keys("Return")
+    find_window("Quantova - Installing Categories")
+    keys("ctrl+a", "Return", "Tab", "Tab", "space")
+    wait_for("the installer to close", lambda: gone("Quantova - Installing Categories"))
+    xdo("windowactivate", "--sync", main)
+    keys("alt+c", "Home")
+    aimed = click_after_scrolling(main, 5)
+    keys("Home")
+    view_where("the first category again", lambda v: category_of(v) != aimed, 5)
+    keys("alt+e")
+    type_text("3")
+    clicked = click_after_scrolling(main, 5)
+    if clicked != aimed:
+        fail("clicked %r while typing a value, expected %r" % (clicked, aimed))
+    quit_program(program, main)
+
+
 def main():
     global ENV
     ENV["DISPLAY"] = start_display()
@@ -343,6 +380,9 @@ def main():
     program, main_window = restart_shows_the_package()
     main_window = keys_after_stay_on_top(main_window)
     editing(program, main_window)
+    program = start_program()
+    main_window = find_window("Quantova")
+    category_click_after_typing(program, main_window)
     print("end-to-end test passed")
     cleanup()
 
