@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Settings.h"
+#include "dialogs/InstallCat.h"
 #include "ui/Placement.h"
 
 #include <QAction>
@@ -21,6 +22,13 @@ TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
       view_(new TConversionView(controls_, this))
 {
     setObjectName(QStringLiteral("FrmMain"));
+    // Owned by the window, the installer opens above it, also while the
+    // window stays on top; it keeps its place.
+    if (installer_) {
+        const QPoint place = installer_->pos();
+        installer_->setParent(this, installer_->windowFlags());
+        installer_->move(place);
+    }
     actions_->AttachKeyTables(controls_);
     ConnectCommands();
     connect(view_, &TConversionView::changed, this, [this] { UpdateActions(); });

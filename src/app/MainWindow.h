@@ -37,6 +37,7 @@ struct EditingDialogs;
 class TFrmMain : public QWidget {
     Q_OBJECT
 public:
+    // The window takes the installer as its own dialog (it may be null).
     explicit TFrmMain(TfrmInstallCat* installer, QWidget* parent = nullptr);
     ~TFrmMain() override;
 

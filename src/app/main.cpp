@@ -6,12 +6,7 @@
 #include "app/Settings.h"
 #include "app/ViewDump.h"
 #include "catalogue/Packages.h"
-#include "dialogs/About.h"
-#include "dialogs/AddCat.h"
-#include "dialogs/AddUnit.h"
-#include "dialogs/BaseUnitChange.h"
 #include "dialogs/InstallCat.h"
-#include "dialogs/UnHide.h"
 #include "expr/NumberText.h"
 #include "ui/ErrorDisplay.h"
 
@@ -19,6 +14,7 @@
 #include <QIcon>
 
 #include <clocale>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -30,22 +26,17 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantova.svg")));
     qv::SetDecimalSeparator(qv::LocaleDecimalSeparator());
 
-    qv::TfrmInstallCat installer;
+    // The installer exists before the main window, which then owns it.
+    auto installer = std::make_unique<qv::TfrmInstallCat>();
     qv::StartUpResult started;
     if (!qv::RunGuarded(nullptr, [&] {
-            started = qv::StartUp(qv::ProgramDirectory(), [&installer] { installer.exec(); });
+            started = qv::StartUp(qv::ProgramDirectory(), [&installer] { installer->exec(); });
         }))
         return 1;
     if (!started.HasPackage) return 0;
 
-    qv::TFrmMain mainWindow(&installer);
-    qv::TFrmNewCategory newCategory;
-    qv::TFrmAddUnit addUnit;
-    qv::TfrmNewBaseUnit newBaseUnit;
-    qv::TfrmShowHidden showHidden;
-    qv::TfrmAbout about;
-    qv::EditingDialogs dialogs{&newCategory, &addUnit, &newBaseUnit, &showHidden, &about};
-    newCategory.SetAddUnitDialog(&addUnit);
+    qv::TFrmMain mainWindow(installer.release());
+    qv::EditingDialogs dialogs = qv::CreateEditingDialogs(&mainWindow);
     mainWindow.SetDialogs(&dialogs);
     qv::InstallViewDumpFromEnvironment(mainWindow);
 

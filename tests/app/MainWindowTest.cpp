@@ -1,6 +1,11 @@
 // The main window's frame: controls, texts, key tables and layout arithmetic.
 #include "MainWindowFixture.h"
 
+#include "dialogs/About.h"
+#include "dialogs/AddCat.h"
+#include "dialogs/AddUnit.h"
+#include "dialogs/BaseUnitChange.h"
+#include "dialogs/UnHide.h"
 #include "support/ModalScript.h"
 #include "widgets/DataEdit.h"
 #include "widgets/UpDownArrows.h"
@@ -195,6 +200,21 @@ TEST_F(MainWindowFrame, UnreadablePackagesAreReportedOnceTheWindowIsShown)
     window->ReportSkippedPackages({});
     QTest::qWait(50);
     EXPECT_FALSE(none.done()) << "nothing to report, no box";
+}
+
+// Owned by the window, a dialog opens above it also while it stays on top.
+TEST_F(MainWindowFrame, DialogsBelongToTheWindowAndKeepTheirPlace)
+{
+    Open();
+    WithDialogs();
+    const QRect screen = window->screen()->geometry();
+    for (QDialog* d : std::initializer_list<QDialog*>{installer, dialogs.NewCategory, dialogs.AddUnit,
+                                                     dialogs.NewBaseUnit, dialogs.ShowHidden, dialogs.About}) {
+        SCOPED_TRACE(d->objectName().toStdString());
+        EXPECT_EQ(d->parentWidget(), window.get());
+        EXPECT_TRUE(d->isWindow());
+        EXPECT_EQ(d->pos(), QPoint(screen.width() / 2 - d->width() / 2, screen.height() / 2 - d->height() / 2));
+    }
 }
 
 TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
