@@ -6,6 +6,7 @@
 #include "ui/Placement.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QShowEvent>
@@ -96,7 +97,7 @@ void TFrmMain::ReportSkippedPackages(const std::vector<std::pair<std::string, st
     if (skipped.empty()) return;
     QString text = QStringLiteral("These package files could not be read. They were left as they are:\n");
     for (const auto& [file, message] : skipped)
-        text += QStringLiteral("\n") + QString::fromStdString(file) + QStringLiteral(": ") + ErrorDisplayText(message);
+        text += QStringLiteral("\n") + QFile::decodeName(QByteArray::fromStdString(file)) + QStringLiteral(": ") + ErrorDisplayText(message);
     // Once the window is on the screen, so that the user sees what it is about.
     QTimer::singleShot(0, this, [this, text] {
         QMessageBox box(QMessageBox::Warning, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, this);
