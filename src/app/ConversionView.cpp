@@ -172,12 +172,19 @@ void TConversionView::RefreshView()
 
     // A rebuild of the same category keeps the grid where it was scrolled:
     // leaving the value field by clicking a row rebuilds the view before the
-    // click lands, and the click must find the row the user aimed at.
+    // click lands, and the click must find the row the user aimed at. When
+    // the rows or the highlighted unit changed, the highlight is brought
+    // into sight.
     const int scroll = c_.Grid2->verticalScrollBar()->value();
     const bool sameCategory = CurrentCategoryIndex() == lastViewCategory_;
+    const int rowsBefore = c_.Grid2->rowCount();
+    const std::int32_t unitBefore = SelectedUnitIndex();
     lastViewCategory_ = CurrentCategoryIndex();
-    const auto keepScroll = qScopeGuard([this, scroll, sameCategory] {
-        if (sameCategory) c_.Grid2->verticalScrollBar()->setValue(scroll);
+    const auto keepScroll = qScopeGuard([this, scroll, sameCategory, rowsBefore, unitBefore] {
+        if (!sameCategory) return;
+        c_.Grid2->verticalScrollBar()->setValue(scroll);
+        if (c_.Grid2->currentItem() && (c_.Grid2->rowCount() != rowsBefore || SelectedUnitIndex() != unitBefore))
+            c_.Grid2->scrollToItem(c_.Grid2->currentItem());
     });
 
     // 3. The current category; an empty catalogue shows empty controls.

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -31,6 +32,19 @@ W* Named(W* widget, const char* name)
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
+
+// Shows a drop-down list as a list of its set number of rows, also where
+// the desktop style would open it as a menu of every row.
+class TListPopupStyle : public QProxyStyle {
+public:
+    explicit TListPopupStyle(QObject* owner) { setParent(owner); }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 QWidget* Gap(const char* name)
 {
@@ -125,6 +139,7 @@ void TMainControls::CreateToolBar(const TMainActions& a)
     SelectPak = Named(new QComboBox, "SelectPak");
     SelectPak->setEditable(false);
     SelectPak->setMaxVisibleItems(4);
+    SelectPak->setStyle(new TListPopupStyle(Form));
     SelectPak->setToolTip(QStringLiteral("Choose a Package"));
     SelectPak->setAccessibleName(QStringLiteral("Choose a Package"));
     // The chooser takes the rest of the bar, however long its captions.
@@ -190,8 +205,10 @@ void TMainControls::CreateConversionPane()
     Grid2->horizontalHeader()->hide();
     Grid2->verticalHeader()->hide();
     Grid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Grid2->verticalHeader()->setDefaultSectionSize(GridRowHeight);
+    // The minimum first: the style's own, taken from the font, is larger and
+    // would hold the rows apart.
     Grid2->verticalHeader()->setMinimumSectionSize(GridRowHeight);
+    Grid2->verticalHeader()->setDefaultSectionSize(GridRowHeight);
     Grid2->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid2->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -213,11 +230,12 @@ void TMainControls::CreateStatusBar()
     sbMain->setSizeGripEnabled(false);
     StatusPanel0 = Named(new QLabel(sbMain), "StatusPanel0");
     StatusPanel1 = Named(new QLabel(sbMain), "StatusPanel1");
+    // The panels are placed by Layout, not by the bar's own layout, which
+    // leaves them too low for their text in a bar 19 pixels high.
     for (QLabel* panel : {StatusPanel0, StatusPanel1}) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        sbMain->addWidget(panel, 0);
     }
 }
 

@@ -28,6 +28,8 @@ constexpr int EntryHeight = 21;
 constexpr int GridLabelTop = 70;
 constexpr int GridTop = 87;
 constexpr int StatusHeight = 19;
+constexpr int PanelLeft = 2;
+constexpr int PanelGap = 6;
 constexpr int MinListWidth = 60;
 constexpr int MinGridSideWidth = 120;  // the client width the list leaves free
 
@@ -73,8 +75,8 @@ void TMainControls::Layout(int clientWidth, int clientHeight)
                                  EntryHeight);
 
     sbMain->setGeometry(0, bottom, cw, StatusHeight);
-    StatusPanel0->setFixedWidth((cw / 5) * 2);
-    StatusPanel1->setFixedWidth(cw / 5);
+    StatusPanel0->setGeometry(PanelLeft, 1, (cw / 5) * 2, StatusHeight - 2);
+    StatusPanel1->setGeometry(StatusPanel0->x() + StatusPanel0->width() + PanelGap, 1, cw / 5, StatusHeight - 2);
 }
 
 void TMainControls::ShowCalculatorButton(bool shown)

@@ -1,6 +1,7 @@
 // The main window's frame: controls, texts, key tables and layout arithmetic.
 #include "MainWindowFixture.h"
 
+#include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
 #include "dialogs/AddUnit.h"
@@ -10,6 +11,7 @@
 #include "widgets/DataEdit.h"
 #include "widgets/UpDownArrows.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -172,6 +174,25 @@ TEST_F(MainWindowFrame, LayoutArithmeticHoldsToThePixel)
         EXPECT_EQ(Categories()->width(), window->width() - 120);
     }
     EXPECT_EQ(window->minimumSize(), QSize(310, 147));
+}
+
+TEST_F(MainWindowFrame, ChooserRowsGridRowsAndStatusTextHaveTheirSizes)
+{
+    Open();
+    PackageCaptions = {"A", "B", "C", "D", "E", "F", "Custom Category"};
+    PackageFiles.assign(PackageCaptions.size(), "");
+    window->RefreshView();
+    auto* chooser = Find<QComboBox>("SelectPak");
+    chooser->showPopup();
+    QAbstractItemView* rows = chooser->view();
+    EXPECT_EQ(rows->viewport()->height() / rows->sizeHintForRow(0), 4) << "4 rows when open";
+    chooser->hidePopup();
+
+    EXPECT_EQ(Grid()->rowViewportPosition(1) - Grid()->rowViewportPosition(0), 16);
+    for (const char* name : {"StatusPanel0", "StatusPanel1"}) {
+        auto* panel = Find<QLabel>(name);
+        EXPECT_GE(panel->contentsRect().height(), panel->fontMetrics().height()) << name << ": text clipped";
+    }
 }
 
 TEST_F(MainWindowFrame, StatusPanelsFollowTheWidth)
