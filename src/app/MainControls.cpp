@@ -70,7 +70,6 @@ TMainControls::TMainControls(QWidget* form, const TMainActions& actions) : Form(
     // A wider window widens the grid; the list keeps its width.
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({97, 400});
 
     CreateStatusBar();
 

@@ -45,7 +45,8 @@ void TMainControls::Layout(int clientWidth, int clientHeight)
 
     // The splitter spans from the labels' top to the status bar; its panes
     // hold the controls at the window's fixed tops.
-    const int listWidth = std::clamp(Splitter1->sizes().value(0), MinListWidth, std::max(MinListWidth, cw - MinGridSideWidth));
+    listWidth_ = std::clamp(listWidth_, MinListWidth, std::max(MinListWidth, cw - MinGridSideWidth));
+    const int listWidth = listWidth_;
     Splitter1->setGeometry(0, LabelTop, cw, bottom - LabelTop);
     Splitter1->setSizes({listWidth, cw - listWidth - Splitter1->handleWidth()});
     const int paneHeight = bottom - LabelTop;
@@ -77,6 +78,11 @@ void TMainControls::Layout(int clientWidth, int clientHeight)
     sbMain->setGeometry(0, bottom, cw, StatusHeight);
     StatusPanel0->setGeometry(PanelLeft, 1, (cw / 5) * 2, StatusHeight - 2);
     StatusPanel1->setGeometry(StatusPanel0->x() + StatusPanel0->width() + PanelGap, 1, cw / 5, StatusHeight - 2);
+}
+
+void TMainControls::SplitterMoved()
+{
+    listWidth_ = Splitter1->sizes().value(0, listWidth_);
 }
 
 void TMainControls::ShowCalculatorButton(bool shown)

@@ -33,7 +33,10 @@ TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
     actions_->AttachKeyTables(controls_);
     ConnectCommands();
     connect(view_, &TConversionView::changed, this, [this] { UpdateActions(); });
-    connect(controls_.Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1Moved(); });
+    connect(controls_.Splitter1, &QSplitter::splitterMoved, this, [this] {
+        controls_.SplitterMoved();
+        Splitter1Moved();
+    });
 
     // FormCreate
     resize(604, 275);

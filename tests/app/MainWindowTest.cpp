@@ -85,6 +85,7 @@ TEST_F(MainWindowFrame, FormCreateSetsSizePrecisionAndPlace)
 {
     Open();
     EXPECT_EQ(window->size(), QSize(604, 275));
+    EXPECT_EQ(Categories()->width(), 97);
     EXPECT_EQ(Find<TDataEdit>("EntryPrecision")->text(), QStringLiteral("6"));
     auto* arrows = Find<UpDownArrows>("PrecisionAdjust");
     EXPECT_EQ(arrows->Min(), 2);
@@ -134,9 +135,13 @@ TEST_F(MainWindowFrame, LayoutArithmeticHoldsToThePixel)
     // Places in the window's client area, whatever pane holds the control.
     auto left = [this](const char* name) { return Find<QWidget>(name)->mapTo(window.get(), QPoint(0, 0)).x(); };
     auto top = [this](const char* name) { return Find<QWidget>(name)->mapTo(window.get(), QPoint(0, 0)).y(); };
+    // Drags the splitter's handle with the mouse.
     auto setListWidth = [&](int w) {
-        splitter->setSizes({w, 1000});
-        window->Splitter1Moved();
+        QWidget* handle = splitter->handle(1);
+        const QPoint grip(handle->width() / 2, handle->height() / 2);
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip + QPoint(w - handle->x(), 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(w - handle->x(), 0));
     };
     {
         // A 500-wide client with the splitter at 97.
