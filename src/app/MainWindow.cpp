@@ -95,12 +95,14 @@ void TFrmMain::SetCalculatorPath(const QString& path)
     controls_.ShowCalculatorButton(!calculatorPath_.isEmpty());
 }
 
-void TFrmMain::ReportSkippedPackages(const std::vector<std::pair<std::string, std::string>>& skipped)
+void TFrmMain::ReportSkippedPackages(const std::vector<SkippedPackage>& skipped)
 {
     if (skipped.empty()) return;
     QString text = QStringLiteral("These package files could not be read. They were left as they are:\n");
-    for (const auto& [file, message] : skipped)
-        text += QStringLiteral("\n") + QFile::decodeName(QByteArray::fromStdString(file)) + QStringLiteral(": ") + ErrorDisplayText(message);
+    for (const SkippedPackage& s : skipped) {
+        text += QStringLiteral("\n") + QFile::decodeName(QByteArray::fromStdString(s.FileName)) + QStringLiteral(": ") +
+                (s.Error ? ExceptionText(s.Error) : ErrorDisplayText(s.Message));
+    }
     // Once the window is on the screen, so that the user sees what it is about.
     QTimer::singleShot(0, this, [this, text] {
         QMessageBox box(QMessageBox::Warning, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, this);

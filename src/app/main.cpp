@@ -41,9 +41,7 @@ int main(int argc, char* argv[])
     qv::InstallViewDumpFromEnvironment(mainWindow);
 
     mainWindow.show();
-    std::vector<std::pair<std::string, std::string>> skipped;
-    for (const qv::SkippedPackage& s : started.Skipped) skipped.emplace_back(s.FileName, s.Message);
-    mainWindow.ReportSkippedPackages(skipped);
+    mainWindow.ReportSkippedPackages(started.Skipped);
 
     const int result = QApplication::exec();
     qv::RunGuarded(nullptr, [] { qv::ShutDown(); });

@@ -48,21 +48,26 @@ void ShowErrorText(QWidget* parent, const QString& text)
     box.exec();
 }
 
+QString ExceptionText(std::exception_ptr e)
+{
+    try {
+        std::rethrow_exception(e);
+    } catch (const EFileError& error) {
+        return FileErrorText(error);
+    } catch (const std::bad_alloc&) {
+        return ErrorDisplayText("Out of memory");
+    } catch (const std::exception& error) {
+        return ErrorDisplayText(error.what());
+    } catch (...) {
+        return ErrorDisplayText("Unexpected error");
+    }
+}
+
 void ShowCurrentException(QWidget* parent, std::exception_ptr e)
 {
     // Showing the box can itself fail (no memory); never let that escape.
     try {
-        try {
-            std::rethrow_exception(e);
-        } catch (const EFileError& error) {
-            ShowErrorText(parent, FileErrorText(error));
-        } catch (const std::bad_alloc&) {
-            ShowError(parent, "Out of memory");
-        } catch (const std::exception& error) {
-            ShowError(parent, error.what());
-        } catch (...) {
-            ShowError(parent, "Unexpected error");
-        }
+        ShowErrorText(parent, ExceptionText(e));
     } catch (...) {
     }
 }

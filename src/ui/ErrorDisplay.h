@@ -34,6 +34,9 @@ QString FileErrorText(const EFileError& error);
 void ShowError(QWidget* parent, const std::string& message);
 void ShowErrorText(QWidget* parent, const QString& text);
 
+// The text shown for whatever `e` holds.
+QString ExceptionText(std::exception_ptr e);
+
 // Shows whatever `e` holds.
 void ShowCurrentException(QWidget* parent, std::exception_ptr e);
 

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -215,11 +216,16 @@ TEST_F(MainWindowFrame, UnreadablePackagesAreReportedOnceTheWindowIsShown)
     SeenBox seen;
     ModalScript script;
     script.thenMessageBox(&seen);
-    window->ReportSkippedPackages({{"broken.qv", "Stream read error"}, {"odd.qv", "Invalid property value"}});
+    // A path in a message is shown from the file system's encoding.
+    const std::string locked = QFile::encodeName(QStringLiteral("/home/J\u00fcrgen/locked.qv")).toStdString();
+    window->ReportSkippedPackages({{"broken.qv", "Stream read error", nullptr},
+                                   {"odd.qv", "Invalid property value", nullptr},
+                                   {"locked.qv", "", std::make_exception_ptr(EFileError("Cannot open file %s", locked))}});
     EXPECT_TRUE(QTest::qWaitFor([&] { return script.done(); }, 5000));
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_TRUE(seen.text.contains(QStringLiteral("broken.qv: Stream read error.")));
     EXPECT_TRUE(seen.text.contains(QStringLiteral("odd.qv: Invalid property value.")));
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("locked.qv: Cannot open file /home/J\u00fcrgen/locked.qv.")));
 
     ModalScript none;
     none.thenMessageBox();

@@ -111,7 +111,9 @@ protected:
         EXPECT_EQ(label2->geometry(), QRect(10, 190, 224, 41));
         for (QLabel* label : {label1, label2}) {
             EXPECT_GE(label->height(), label->heightForWidth(label->width())) << message1;
-            if (messageFont) EXPECT_EQ(label->font(), *messageFont);
+            if (messageFont) {
+                EXPECT_EQ(label->font(), *messageFont);
+            }
             messageFont = label->font();
         }
         EXPECT_EQ(cancel->isEnabled(), cancelOn);
