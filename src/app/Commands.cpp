@@ -26,6 +26,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTableWidget>
+#include <QWindow>
 
 namespace qv {
 namespace {
@@ -184,12 +185,12 @@ void TFrmMain::InstallClick()
 void TFrmMain::StayonTop2Click()
 {
     Guarded([this] {
-        // Changing the flag re-creates the window; give it back its focus.
-        QPointer<QWidget> focus = focusWidget();
-        setWindowFlag(Qt::WindowStaysOnTopHint, !(windowFlags() & Qt::WindowStaysOnTopHint));
-        show();
-        activateWindow();
-        if (focus) focus->setFocus();
+        // The flag is handed to the native window as it is: QWidget's own
+        // setWindowFlags would hide and re-create it, and the program would
+        // lose its active window, its focus and with them every key.
+        const Qt::WindowFlags flags = windowFlags() ^ Qt::WindowStaysOnTopHint;
+        overrideWindowFlags(flags);
+        if (QWindow* native = windowHandle()) native->setFlags(flags);
     });
 }
 

@@ -164,24 +164,36 @@ void TConversionView::RefreshView()
         }
     }
 
-    // 2. Category list, keeping the selected position.
+    // 2. Category list, keeping the selected position and the scrolling:
+    // leaving the value field by clicking a category rebuilds the view
+    // before the click lands, and the click must find the row aimed at.
     int row = c_.LBCategories->currentRow();
+    const int listScroll = c_.LBCategories->verticalScrollBar()->value();
     c_.LBCategories->clear();
-    for (std::int32_t i = 0; i < Catalogue.CategoryCount(); ++i) c_.LBCategories->addItem(ToQ(Catalogue.CategoryAt(i).Name));
+    for (std::int32_t i = 0; i < Catalogue.CategoryCount(); ++i)
+        c_.LBCategories->addItem(ToQ(Catalogue.CategoryAt(i).Name));
     if (row < 0 || row >= c_.LBCategories->count()) row = 0;
     if (c_.LBCategories->count() > 0) c_.LBCategories->setCurrentRow(row);
+    c_.LBCategories->verticalScrollBar()->setValue(listScroll);
     // The day of the exchange rates, where the user looks for it.
     ShowRatesHints(ProgramDir, c_.LBCategories, c_.StatusPanel0,
                    CurrentCategory() ? CurrentCategory()->Name : std::string());
 
     // A rebuild of the same category keeps the grid where it was scrolled:
     // leaving the value field by clicking a row rebuilds the view before the
-    // click lands, and the click must find the row the user aimed at.
+    // click lands, and the click must find the row the user aimed at. When
+    // the rows or the highlighted unit changed, the highlight is brought
+    // into sight.
     const int scroll = c_.Grid2->verticalScrollBar()->value();
     const bool sameCategory = CurrentCategoryIndex() == lastViewCategory_;
+    const int rowsBefore = c_.Grid2->rowCount();
+    const std::int32_t unitBefore = SelectedUnitIndex();
     lastViewCategory_ = CurrentCategoryIndex();
-    const auto keepScroll = qScopeGuard([this, scroll, sameCategory] {
-        if (sameCategory) c_.Grid2->verticalScrollBar()->setValue(scroll);
+    const auto keepScroll = qScopeGuard([this, scroll, sameCategory, rowsBefore, unitBefore] {
+        if (!sameCategory) return;
+        c_.Grid2->verticalScrollBar()->setValue(scroll);
+        if (c_.Grid2->currentItem() && (c_.Grid2->rowCount() != rowsBefore || SelectedUnitIndex() != unitBefore))
+            c_.Grid2->scrollToItem(c_.Grid2->currentItem());
     });
 
     // 3. The current category; an empty catalogue shows empty controls.

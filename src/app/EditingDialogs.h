@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace qv {
 
 class TFrmNewCategory;
@@ -17,5 +19,9 @@ struct EditingDialogs {
     TfrmShowHidden* ShowHidden = nullptr;
     TfrmAbout* About = nullptr;
 };
+
+// Creates the dialogs owned by `owner`, the main window: they open above it,
+// also while it stays on top, and end with it.
+EditingDialogs CreateEditingDialogs(QWidget* owner);
 
 }  // namespace qv

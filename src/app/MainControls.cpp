@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -32,6 +33,19 @@ W* Named(W* widget, const char* name)
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
+
+// Shows a drop-down list as a list of its set number of rows, also where
+// the desktop style would open it as a menu of every row.
+class TListPopupStyle : public QProxyStyle {
+public:
+    explicit TListPopupStyle(QObject* owner) { setParent(owner); }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 QWidget* Gap(const char* name)
 {
@@ -57,7 +71,6 @@ TMainControls::TMainControls(QWidget* form, const TMainActions& actions) : Form(
     // A wider window widens the grid; the list keeps its width.
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({97, 400});
 
     CreateStatusBar();
 
@@ -131,6 +144,7 @@ void TMainControls::CreateToolBar(const TMainActions& a)
     SelectPak = Named(new QComboBox, "SelectPak");
     SelectPak->setEditable(false);
     SelectPak->setMaxVisibleItems(4);
+    SelectPak->setStyle(new TListPopupStyle(Form));
     SelectPak->setToolTip(QStringLiteral("Choose a Package"));
     SelectPak->setAccessibleName(QStringLiteral("Choose a Package"));
     // The chooser takes the rest of the bar, however long its captions.
@@ -204,8 +218,10 @@ void TMainControls::CreateConversionPane()
     Grid2->horizontalHeader()->hide();
     Grid2->verticalHeader()->hide();
     Grid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Grid2->verticalHeader()->setDefaultSectionSize(GridRowHeight);
+    // The minimum first: the style's own, taken from the font, is larger and
+    // would hold the rows apart.
     Grid2->verticalHeader()->setMinimumSectionSize(GridRowHeight);
+    Grid2->verticalHeader()->setDefaultSectionSize(GridRowHeight);
     Grid2->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid2->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -230,6 +246,8 @@ void TMainControls::CreateStatusBar()
     sbMain->setSizeGripEnabled(false);
     StatusPanel0 = Named(new QLabel(sbMain), "StatusPanel0");
     StatusPanel1 = Named(new QLabel(sbMain), "StatusPanel1");
+    // The panels are placed by Layout, not by the bar's own layout, which
+    // leaves them too low for their text in a bar 19 pixels high.
     for (QLabel* panel : {StatusPanel0, StatusPanel1}) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);

@@ -47,6 +47,8 @@ struct TMainControls {
     // splitter move. The category list keeps its width between 60 and the
     // client width less 120.
     void Layout(int clientWidth, int clientHeight);
+    // Takes the category list's width from the splitter after a drag.
+    void SplitterMoved();
     // Shows the calculator button, which moves the package chooser.
     void ShowCalculatorButton(bool shown);
 
@@ -96,6 +98,8 @@ private:
     void CreateConversionPane();
     void CreateStatusBar();
 
+    // The category list's width, as created or last dragged.
+    int listWidth_ = 97;
     // The tool bar entries of the calculator button and of the gap after it.
     QAction* calcEntry_ = nullptr;
     QAction* calcGapEntry_ = nullptr;

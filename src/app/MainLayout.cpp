@@ -29,11 +29,10 @@ constexpr int EntryHeight = 21;
 constexpr int GridLabelTop = 70;
 constexpr int GridTop = 87;
 constexpr int StatusHeight = 19;
+constexpr int PanelLeft = 2;
+constexpr int PanelGap = 6;
 constexpr int MinListWidth = 60;
 constexpr int MinGridSideWidth = 120;  // the client width the list leaves free
-constexpr int StatusPanelLeft = 2;
-constexpr int StatusPanelTop = 2;
-constexpr int StatusPanelGap = 6;
 
 }  // namespace
 
@@ -47,7 +46,8 @@ void TMainControls::Layout(int clientWidth, int clientHeight)
 
     // The splitter spans from the labels' top to the status bar; its panes
     // hold the controls at the window's fixed tops.
-    const int listWidth = std::clamp(Splitter1->sizes().value(0), MinListWidth, std::max(MinListWidth, cw - MinGridSideWidth));
+    listWidth_ = std::clamp(listWidth_, MinListWidth, std::max(MinListWidth, cw - MinGridSideWidth));
+    const int listWidth = listWidth_;
     Splitter1->setGeometry(0, LabelTop, cw, bottom - LabelTop);
     Splitter1->setSizes({listWidth, cw - listWidth - Splitter1->handleWidth()});
     const int paneHeight = bottom - LabelTop;
@@ -81,11 +81,13 @@ void TMainControls::Layout(int clientWidth, int clientHeight)
                                  EntryHeight);
 
     sbMain->setGeometry(0, bottom, cw, StatusHeight);
-    // The panels are placed here rather than by the status bar's own layout,
-    // whose fixed spacing would leave them too low for a line of text.
-    StatusPanel0->setGeometry(StatusPanelLeft, StatusPanelTop, (cw / 5) * 2, StatusHeight - StatusPanelTop);
-    StatusPanel1->setGeometry(StatusPanel0->geometry().right() + 1 + StatusPanelGap, StatusPanelTop, cw / 5,
-                              StatusHeight - StatusPanelTop);
+    StatusPanel0->setGeometry(PanelLeft, 1, (cw / 5) * 2, StatusHeight - 2);
+    StatusPanel1->setGeometry(StatusPanel0->x() + StatusPanel0->width() + PanelGap, 1, cw / 5, StatusHeight - 2);
+}
+
+void TMainControls::SplitterMoved()
+{
+    listWidth_ = Splitter1->sizes().value(0, listWidth_);
 }
 
 void TMainControls::ShowCalculatorButton(bool shown)

@@ -2,10 +2,12 @@
 #include "app/MainWindow.h"
 
 #include "app/Settings.h"
+#include "dialogs/InstallCat.h"
 #include "dialogs/UpdateRates.h"
 #include "ui/Placement.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QShowEvent>
@@ -23,10 +25,20 @@ TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
       ratesDialog_(new TFrmUpdateRates(this))
 {
     setObjectName(QStringLiteral("FrmMain"));
+    // Owned by the window, the installer opens above it, also while the
+    // window stays on top; it keeps its place.
+    if (installer_) {
+        const QPoint place = installer_->pos();
+        installer_->setParent(this, installer_->windowFlags());
+        installer_->move(place);
+    }
     actions_->AttachKeyTables(controls_);
     ConnectCommands();
     connect(view_, &TConversionView::changed, this, [this] { UpdateActions(); });
-    connect(controls_.Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1Moved(); });
+    connect(controls_.Splitter1, &QSplitter::splitterMoved, this, [this] {
+        controls_.SplitterMoved();
+        Splitter1Moved();
+    });
 
     // FormCreate
     resize(604, 275);
@@ -89,12 +101,14 @@ void TFrmMain::SetCalculatorPath(const QString& path)
     controls_.ShowCalculatorButton(!calculatorPath_.isEmpty());
 }
 
-void TFrmMain::ReportSkippedPackages(const std::vector<std::pair<std::string, std::string>>& skipped)
+void TFrmMain::ReportSkippedPackages(const std::vector<SkippedPackage>& skipped)
 {
     if (skipped.empty()) return;
     QString text = QStringLiteral("These package files could not be read. They were left as they are:\n");
-    for (const auto& [file, message] : skipped)
-        text += QStringLiteral("\n") + QString::fromStdString(file) + QStringLiteral(": ") + ErrorDisplayText(message);
+    for (const SkippedPackage& s : skipped) {
+        text += QStringLiteral("\n") + QFile::decodeName(QByteArray::fromStdString(s.FileName)) + QStringLiteral(": ") +
+                (s.Error ? ExceptionText(s.Error) : ErrorDisplayText(s.Message));
+    }
     // Once the window is on the screen, so that the user sees what it is about.
     QTimer::singleShot(0, this, [this, text] {
         QMessageBox box(QMessageBox::Warning, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, this);

@@ -19,6 +19,7 @@
 #include "app/MainActions.h"
 #include "app/MainControls.h"
 #include "catalogue/Extended.h"
+#include "catalogue/Packages.h"
 #include "ui/ErrorDisplay.h"
 
 #include <QString>
@@ -38,6 +39,7 @@ struct EditingDialogs;
 class TFrmMain : public QWidget {
     Q_OBJECT
 public:
+    // The window takes the installer as its own dialog (it may be null).
     explicit TFrmMain(TfrmInstallCat* installer, QWidget* parent = nullptr);
     ~TFrmMain() override;
 
@@ -65,7 +67,7 @@ public:
     void SetCalculatorPath(const QString& path);
 
     // Tells the user about package files that could not be read at start-up.
-    void ReportSkippedPackages(const std::vector<std::pair<std::string, std::string>>& skipped);
+    void ReportSkippedPackages(const std::vector<SkippedPackage>& skipped);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

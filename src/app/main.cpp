@@ -8,12 +8,7 @@
 #include "app/ViewDump.h"
 #include "catalogue/DataFolder.h"
 #include "catalogue/Packages.h"
-#include "dialogs/About.h"
-#include "dialogs/AddCat.h"
-#include "dialogs/AddUnit.h"
-#include "dialogs/BaseUnitChange.h"
 #include "dialogs/InstallCat.h"
-#include "dialogs/UnHide.h"
 #include "expr/NumberText.h"
 #include "ui/ErrorDisplay.h"
 
@@ -21,6 +16,7 @@
 #include <QIcon>
 
 #include <clocale>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -39,29 +35,22 @@ int main(int argc, char* argv[])
     qv::InstanceLock lock(dataFolder);
     if (!lock.Acquire()) return 1;
 
-    qv::TfrmInstallCat installer;
+    // The installer exists before the main window, which then owns it.
+    auto installer = std::make_unique<qv::TfrmInstallCat>();
     qv::StartUpResult started;
     if (!qv::RunGuarded(nullptr, [&] {
-            started = qv::StartUp(dataFolder, [&installer] { installer.exec(); });
+            started = qv::StartUp(dataFolder, [&installer] { installer->exec(); });
         }))
         return 1;
     if (!started.HasPackage) return 0;
 
-    qv::TFrmMain mainWindow(&installer);
-    qv::TFrmNewCategory newCategory;
-    qv::TFrmAddUnit addUnit;
-    qv::TfrmNewBaseUnit newBaseUnit;
-    qv::TfrmShowHidden showHidden;
-    qv::TfrmAbout about;
-    qv::EditingDialogs dialogs{&newCategory, &addUnit, &newBaseUnit, &showHidden, &about};
-    newCategory.SetAddUnitDialog(&addUnit);
+    qv::TFrmMain mainWindow(installer.release());
+    qv::EditingDialogs dialogs = qv::CreateEditingDialogs(&mainWindow);
     mainWindow.SetDialogs(&dialogs);
     qv::InstallViewDumpFromEnvironment(mainWindow);
 
     mainWindow.show();
-    std::vector<std::pair<std::string, std::string>> skipped;
-    for (const qv::SkippedPackage& s : started.Skipped) skipped.emplace_back(s.FileName, s.Message);
-    mainWindow.ReportSkippedPackages(skipped);
+    mainWindow.ReportSkippedPackages(started.Skipped);
 
     const int result = QApplication::exec();
     qv::RunGuarded(nullptr, [] { qv::ShutDown(); });

@@ -238,7 +238,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
         InputFile in = OpenForReading(path);
         old.assign(static_cast<std::size_t>(in.size), '\0');
         if (std::fread(old.data(), 1, old.size(), in.file.get()) != old.size())
-            throw EFileError(FormatMessage(msg::CannotOpenFile, path));
+            throw EFileError(msg::CannotOpenFile, path);
     }
     RatesUpdate update;
     std::string text;

@@ -52,7 +52,7 @@ TWordReader::TWordReader(const std::string& path)
     InputFile in = OpenForReading(path);
     std::string text(static_cast<std::size_t>(in.size), '\0');
     if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
-        throw EFileError(FormatMessage(msg::CannotOpenFile, path));
+        throw EFileError(msg::CannotOpenFile, path);
     Load(text);
 }
 

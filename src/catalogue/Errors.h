@@ -48,9 +48,39 @@ public:
 };
 
 // A file that cannot be created, opened, read or written.
+//
+// A message that names the file keeps its two parts apart: Pattern() is the
+// text (Windows-1252) with "%s" where Path() goes, and Path() is in the file
+// system's encoding. what() joins them byte for byte; a window converts each
+// part from its own encoding.
 class EFileError : public EQuantovaError {
 public:
     using EQuantovaError::EQuantovaError;
+    EFileError(const std::string& pattern, const std::string& path)
+        : EQuantovaError(Join(pattern, path)), pattern_(pattern), path_(path)
+    {
+    }
+
+    // Empty when the message names no file.
+    const std::string& Pattern() const { return pattern_; }
+    const std::string& Path() const { return path_; }
+
+    // Set when the error stopped a save: the file that was not written. The
+    // save never touches the previous copy, so it is unchanged.
+    const std::string& UnsavedFile() const { return unsavedFile_; }
+    void SetUnsavedFile(const std::string& path) { unsavedFile_ = path; }
+
+private:
+    static std::string Join(std::string pattern, const std::string& path)
+    {
+        const std::size_t at = pattern.find("%s");
+        if (at != std::string::npos) pattern.replace(at, 2, path);
+        return pattern;
+    }
+
+    std::string pattern_;
+    std::string path_;
+    std::string unsavedFile_;
 };
 
 }  // namespace qv

@@ -41,11 +41,11 @@ InputFile OpenForReading(const std::string& path)
 {
     InputFile in;
     std::error_code ec;
-    if (!fs::is_regular_file(fs::path(path), ec)) throw EFileError(FormatMessage(msg::CannotOpenFile, path));
+    if (!fs::is_regular_file(fs::path(path), ec)) throw EFileError(msg::CannotOpenFile, path);
     in.file.reset(std::fopen(path.c_str(), "rb"));
-    if (!in.file) throw EFileError(FormatMessage(msg::CannotOpenFile, path));
+    if (!in.file) throw EFileError(msg::CannotOpenFile, path);
     in.size = fs::file_size(fs::path(path), ec);
-    if (ec) throw EFileError(FormatMessage(msg::CannotOpenFile, path));
+    if (ec) throw EFileError(msg::CannotOpenFile, path);
     return in;
 }
 
@@ -53,7 +53,13 @@ void WriteFileAtomically(const std::string& path, const std::function<void(std::
 {
     const std::string temporary = path + ".saving";
     FilePtr file(std::fopen(temporary.c_str(), "wb"));
-    if (!file) throw EFileError(FormatMessage(msg::CannotCreateFile, path));
+    // A failed save names the file it did not write; the old one is intact.
+    const auto unsaved = [&path](const std::string& pattern) {
+        EFileError e(pattern, path);
+        e.SetUnsavedFile(path);
+        return e;
+    };
+    if (!file) throw unsaved(msg::CannotCreateFile);
 
     auto discard = [&] {
         file.reset();
@@ -64,6 +70,10 @@ void WriteFileAtomically(const std::string& path, const std::function<void(std::
         write(file.get());
         if (std::fflush(file.get()) != 0 || !SyncToDisk(file.get())) throw EWriteError();
         if (std::fclose(file.release()) != 0) throw EWriteError();
+    } catch (EFileError& e) {
+        discard();
+        e.SetUnsavedFile(path);
+        throw;
     } catch (...) {
         discard();
         throw;
@@ -73,7 +83,7 @@ void WriteFileAtomically(const std::string& path, const std::function<void(std::
     fs::rename(fs::path(temporary), fs::path(path), ec);
     if (ec) {
         discard();
-        throw EFileError(FormatMessage(msg::CannotCreateFile, path));
+        throw unsaved(msg::CannotCreateFile);
     }
 }
 

@@ -159,7 +159,7 @@ StartUpResult StartUp(const std::string& programDir, const std::function<void()>
         try {
             package.LoadFromFile(ProgramDir + name);
         } catch (const std::exception& e) {
-            result.Skipped.push_back({name, e.what()});
+            result.Skipped.push_back({name, e.what(), std::current_exception()});
             continue;
         }
         PackageCaptions.push_back(package.Caption);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@ extern std::string ProgramDir;  // always ends in a directory separator
 struct SkippedPackage {
     std::string FileName;
     std::string Message;
+    // The error itself, for a display that converts a file path in it from
+    // the file system's encoding.
+    std::exception_ptr Error;
 };
 
 struct StartUpResult {

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QFocusEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,13 +28,10 @@ namespace {
 constexpr int ClientWidth = 244;
 constexpr int ClientHeight = 265;
 constexpr int MinPaneWidth = 35;
-// The two messages share the band between the move buttons and OK/Cancel.
-constexpr int MessageLeft = 10;
-constexpr int MessageWidth = 224;
-constexpr int MessageTop = 146;
-constexpr int MessageBottom = 236;
-constexpr int MessageGap = 4;
-constexpr int SmallestMessagePixels = 9;
+// The two messages, one above the other between the move buttons and OK.
+constexpr QRect Message1Area(10, 149, 224, 41);
+constexpr QRect Message2Area(10, 190, 224, 41);
+constexpr int SmallestMessagePixels = 8;
 
 // A category name in a list. The left list keeps itself sorted the way a
 // person expects, without regard to letter case (Qt's own item order is
@@ -119,6 +118,9 @@ TfrmInstallCat::TfrmInstallCat(QWidget* parent) : TFixedDialog(parent)
 
     Label1 = MakeMessage("Label1", this);
     Label2 = MakeMessage("Label2", this);
+    Label1->setGeometry(Message1Area);
+    Label2->setGeometry(Message2Area);
+    FitMessages();
 
     Button1 = MakeButton(this, "Button1", "OK", {40, 240, 75, 25});
     Button1->setDefault(true);
@@ -226,7 +228,6 @@ void TfrmInstallCat::FormShow()
     }
     Label1->setText(ToQ(message1));
     Label2->setText(ToQ(message2));
-    FitMessages();
 
     CatList->clear();
     for (std::string& name : ListBuiltInCategories())
@@ -237,25 +238,26 @@ void TfrmInstallCat::FormShow()
     UpdateButtons();
 }
 
-// Places the two messages one below the other. Under a desktop font too
-// large for the band, their font is made smaller until both fit.
+// One font for the messages of every situation: the dialog's, made smaller
+// under a large desktop font until the longest message fits its label.
 void TfrmInstallCat::FitMessages()
 {
+    const char* messages[] = {installtext::NoPackage1,    installtext::NoPackage2, installtext::EmptyPackage1,
+                              installtext::EmptyPackage2, installtext::Reinstall1, installtext::Reinstall2};
+    const auto fits = [&messages](const QFont& font) {
+        for (const char* message : messages) {
+            const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, Message1Area.width(), 0x7FFF),
+                                                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                                                 ToQ(message));
+            if (needed.height() > Message1Area.height()) return false;
+        }
+        return true;
+    };
     QFont font = this->font();
-    int pixels = QFontInfo(font).pixelSize();
-    int height1 = 0;
-    int height2 = 0;
-    for (;; --pixels) {
-        font.setPixelSize(pixels);
-        Label1->setFont(font);
-        Label2->setFont(font);
-        height1 = Label1->heightForWidth(MessageWidth);
-        height2 = Label2->heightForWidth(MessageWidth);
-        if (height1 + MessageGap + height2 <= MessageBottom - MessageTop || pixels <= SmallestMessagePixels)
-            break;
-    }
-    Label1->setGeometry(MessageLeft, MessageTop, MessageWidth, height1);
-    Label2->setGeometry(MessageLeft, MessageTop + height1 + MessageGap, MessageWidth, height2);
+    for (int pixels = QFontInfo(font).pixelSize(); pixels > SmallestMessagePixels && !fits(font); --pixels)
+        font.setPixelSize(pixels - 1);
+    Label1->setFont(font);
+    Label2->setFont(font);
 }
 
 // Moves the selected names to the end of the other list (into their

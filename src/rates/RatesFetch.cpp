@@ -70,7 +70,7 @@ std::string ReadDocumentFile(const std::string& path, const FetchOptions& option
         throw ERatesError(FillMessage(msg::FileTooLarge, {path, std::to_string(options.MaxBytes)}));
     std::string text(static_cast<std::size_t>(in.size), '\0');
     if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
-        throw EFileError(FormatMessage(msg::CannotOpenFile, path));
+        throw EFileError(msg::CannotOpenFile, path);
     if (options.Progress) options.Progress(text.size(), text.size());
     return text;
 }

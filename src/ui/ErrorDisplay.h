@@ -14,15 +14,28 @@ class QWidget;
 
 namespace qv {
 
+class EFileError;
+
 inline constexpr const char* ProgramTitle = "Quantova";
+inline constexpr const char* UnsavedFileNote = "%1 was not saved. Its previous copy is unchanged.";
 
 // The text shown for an error message: "." appended when the message is not
 // empty and its last byte is above "." ("Stream read error" becomes
 // "Stream read error."; "…(7)" stays), carriage returns as line breaks.
 QString ErrorDisplayText(const std::string& message);
 
+// The text shown for a file error: its message with the path converted
+// from the file system's encoding (the rest from Windows-1252), "."
+// appended as above, and for a failed save the file's name and that its
+// previous copy is unchanged.
+QString FileErrorText(const EFileError& error);
+
 // Shows the critical message box; `parent` may be null.
 void ShowError(QWidget* parent, const std::string& message);
+void ShowErrorText(QWidget* parent, const QString& text);
+
+// The text shown for whatever `e` holds.
+QString ExceptionText(std::exception_ptr e);
 
 // Shows whatever `e` holds.
 void ShowCurrentException(QWidget* parent, std::exception_ptr e);

@@ -300,6 +300,9 @@ TEST_F(Commands, ShowHiddenUnitsOnlyWithHiddenUnits)
     Press(Grid(), Qt::Key_H);
     Press(Grid(), Qt::Key_H);
     ASSERT_EQ(Current().VisibleUnitCount(), 36);
+    // The highlight on the lowest row in sight: the units shown again above
+    // it push it down, and it must stay in sight.
+    ClickRow(Grid()->rowAt(Grid()->viewport()->height() - 1) - 1);
     int listed = -1;
     ModalScript script;
     script.then([&](QWidget* modal) {
@@ -312,6 +315,7 @@ TEST_F(Commands, ShowHiddenUnitsOnlyWithHiddenUnits)
     EXPECT_TRUE(script.done());
     EXPECT_EQ(listed, 2);
     EXPECT_EQ(Current().VisibleUnitCount(), 38);
+    EXPECT_TRUE(Grid()->viewport()->rect().contains(Grid()->visualItemRect(Grid()->currentItem())));
 }
 
 TEST_F(Commands, CopyValuePutsTheGridTextOnTheClipboard)

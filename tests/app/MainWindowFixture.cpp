@@ -2,12 +2,7 @@
 
 #include "builtin/BuildCats.h"
 #include "catalogue/Packages.h"
-#include "dialogs/About.h"
-#include "dialogs/AddCat.h"
-#include "dialogs/AddUnit.h"
-#include "dialogs/BaseUnitChange.h"
 #include "dialogs/InstallCat.h"
-#include "dialogs/UnHide.h"
 #include "expr/NumberText.h"
 #include "widgets/DataEdit.h"
 
@@ -26,8 +21,6 @@ void MainWindowFixture::SetUp()
 void MainWindowFixture::TearDown()
 {
     window.reset();
-    installer.reset();
-    ownedDialogs.clear();
     ResetPackageState();
     SetDecimalSeparator('.');
 }
@@ -40,8 +33,8 @@ void MainWindowFixture::Open(const std::vector<std::string>& categories)
     PackageFiles = {""};
     std::vector<std::string> work = categories;
     BuildBuiltInCategories(Catalogue, work, dir.path());
-    installer = std::make_unique<TfrmInstallCat>();
-    window = std::make_unique<TFrmMain>(installer.get());
+    installer = new TfrmInstallCat;
+    window = std::make_unique<TFrmMain>(installer);
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -49,16 +42,8 @@ void MainWindowFixture::Open(const std::vector<std::string>& categories)
 
 void MainWindowFixture::WithDialogs()
 {
-    auto* newCategory = new TFrmNewCategory;
-    auto* addUnit = new TFrmAddUnit;
-    auto* baseUnit = new TfrmNewBaseUnit;
-    auto* showHidden = new TfrmShowHidden;
-    auto* about = new TfrmAbout;
-    for (QWidget* d : std::initializer_list<QWidget*>{newCategory, addUnit, baseUnit, showHidden, about})
-        ownedDialogs.emplace_back(d);
-    newCategory->SetAddUnitDialog(addUnit);
-    dialogs = std::make_unique<EditingDialogs>(EditingDialogs{newCategory, addUnit, baseUnit, showHidden, about});
-    window->SetDialogs(dialogs.get());
+    dialogs = CreateEditingDialogs(window.get());
+    window->SetDialogs(&dialogs);
 }
 
 int MainWindowFixture::RowOf(const QString& label) const

@@ -27,7 +27,7 @@ protected:
     // Builds `categories` into a fresh package "Custom Category" and opens
     // the window on it.
     void Open(const std::vector<std::string>& categories = {"Length", "Temperature", "Area"});
-    // Creates the editing dialogs and hands them to the window.
+    // Creates the editing dialogs, owned by the window, and hands them to it.
     void WithDialogs();
 
     template <typename T>
@@ -53,10 +53,9 @@ protected:
     void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     TempDir dir;
-    std::unique_ptr<TfrmInstallCat> installer;
+    TfrmInstallCat* installer = nullptr;  // owned by the window
     std::unique_ptr<TFrmMain> window;
-    std::unique_ptr<EditingDialogs> dialogs;
-    std::vector<std::unique_ptr<QWidget>> ownedDialogs;
+    EditingDialogs dialogs;
 };
 
 }  // namespace qv::test

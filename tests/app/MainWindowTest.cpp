@@ -1,13 +1,21 @@
 // The main window's frame: controls, texts, key tables and layout arithmetic.
 #include "MainWindowFixture.h"
 
+#include "catalogue/Packages.h"
+#include "dialogs/About.h"
+#include "dialogs/AddCat.h"
+#include "dialogs/AddUnit.h"
+#include "dialogs/BaseUnitChange.h"
+#include "dialogs/UnHide.h"
 #include "support/ModalScript.h"
 #include "widgets/DataEdit.h"
 #include "widgets/UpDownArrows.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -78,6 +86,7 @@ TEST_F(MainWindowFrame, FormCreateSetsSizePrecisionAndPlace)
 {
     Open();
     EXPECT_EQ(window->size(), QSize(604, 275));
+    EXPECT_EQ(Categories()->width(), 97);
     EXPECT_EQ(Find<TDataEdit>("EntryPrecision")->text(), QStringLiteral("6"));
     auto* arrows = Find<UpDownArrows>("PrecisionAdjust");
     EXPECT_EQ(arrows->Min(), 2);
@@ -129,9 +138,13 @@ TEST_F(MainWindowFrame, LayoutArithmeticHoldsToThePixel)
     // Places in the window's client area, whatever pane holds the control.
     auto left = [this](const char* name) { return Find<QWidget>(name)->mapTo(window.get(), QPoint(0, 0)).x(); };
     auto top = [this](const char* name) { return Find<QWidget>(name)->mapTo(window.get(), QPoint(0, 0)).y(); };
+    // Drags the splitter's handle with the mouse.
     auto setListWidth = [&](int w) {
-        splitter->setSizes({w, 1000});
-        window->Splitter1Moved();
+        QWidget* handle = splitter->handle(1);
+        const QPoint grip(handle->width() / 2, handle->height() / 2);
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip + QPoint(w - handle->x(), 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(w - handle->x(), 0));
     };
     {
         // A 500-wide client with the splitter at 97.
@@ -171,6 +184,25 @@ TEST_F(MainWindowFrame, LayoutArithmeticHoldsToThePixel)
     EXPECT_EQ(window->minimumSize(), QSize(310, 147));
 }
 
+TEST_F(MainWindowFrame, ChooserRowsGridRowsAndStatusTextHaveTheirSizes)
+{
+    Open();
+    PackageCaptions = {"A", "B", "C", "D", "E", "F", "Custom Category"};
+    PackageFiles.assign(PackageCaptions.size(), "");
+    window->RefreshView();
+    auto* chooser = Find<QComboBox>("SelectPak");
+    chooser->showPopup();
+    QAbstractItemView* rows = chooser->view();
+    EXPECT_EQ(rows->viewport()->height() / rows->sizeHintForRow(0), 4) << "4 rows when open";
+    chooser->hidePopup();
+
+    EXPECT_EQ(Grid()->rowViewportPosition(1) - Grid()->rowViewportPosition(0), 16);
+    for (const char* name : {"StatusPanel0", "StatusPanel1"}) {
+        auto* panel = Find<QLabel>(name);
+        EXPECT_GE(panel->contentsRect().height(), panel->fontMetrics().height()) << name << ": text clipped";
+    }
+}
+
 TEST_F(MainWindowFrame, StatusPanelsFollowTheWidth)
 {
     Open();
@@ -186,17 +218,37 @@ TEST_F(MainWindowFrame, UnreadablePackagesAreReportedOnceTheWindowIsShown)
     SeenBox seen;
     ModalScript script;
     script.thenMessageBox(&seen);
-    window->ReportSkippedPackages({{"broken.qv", "Stream read error"}, {"odd.qv", "Invalid property value"}});
+    // A path in a message is shown from the file system's encoding.
+    const std::string locked = QFile::encodeName(QStringLiteral("/home/J\u00fcrgen/locked.qv")).toStdString();
+    window->ReportSkippedPackages({{"broken.qv", "Stream read error", nullptr},
+                                   {"odd.qv", "Invalid property value", nullptr},
+                                   {"locked.qv", "", std::make_exception_ptr(EFileError("Cannot open file %s", locked))}});
     EXPECT_TRUE(QTest::qWaitFor([&] { return script.done(); }, 5000));
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_TRUE(seen.text.contains(QStringLiteral("broken.qv: Stream read error.")));
     EXPECT_TRUE(seen.text.contains(QStringLiteral("odd.qv: Invalid property value.")));
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("locked.qv: Cannot open file /home/J\u00fcrgen/locked.qv.")));
 
     ModalScript none;
     none.thenMessageBox();
     window->ReportSkippedPackages({});
     QTest::qWait(50);
     EXPECT_FALSE(none.done()) << "nothing to report, no box";
+}
+
+// Owned by the window, a dialog opens above it also while it stays on top.
+TEST_F(MainWindowFrame, DialogsBelongToTheWindowAndKeepTheirPlace)
+{
+    Open();
+    WithDialogs();
+    const QRect screen = window->screen()->geometry();
+    for (QDialog* d : std::initializer_list<QDialog*>{installer, dialogs.NewCategory, dialogs.AddUnit,
+                                                     dialogs.NewBaseUnit, dialogs.ShowHidden, dialogs.About}) {
+        SCOPED_TRACE(d->objectName().toStdString());
+        EXPECT_EQ(d->parentWidget(), window.get());
+        EXPECT_TRUE(d->isWindow());
+        EXPECT_EQ(d->pos(), QPoint(screen.width() / 2 - d->width() / 2, screen.height() / 2 - d->height() / 2));
+    }
 }
 
 TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)

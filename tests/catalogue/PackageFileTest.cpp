@@ -299,12 +299,16 @@ TEST(PackageFile, WriterFailureRemovesTheTemporaryFile)
 {
     TempDir dir;
     test::WriteFileText(dir.file("p.qv"), "old content");
-    EXPECT_THROW(WriteFileAtomically(dir.file("p.qv"),
-                                     [](std::FILE* f) {
-                                         std::fputs("partial", f);
-                                         throw EWriteError();
-                                     }),
-                 EWriteError);
+    try {
+        WriteFileAtomically(dir.file("p.qv"), [](std::FILE* f) {
+            std::fputs("partial", f);
+            throw EWriteError();
+        });
+        ADD_FAILURE() << "no error";
+    } catch (const EWriteError& e) {
+        EXPECT_STREQ(e.what(), "Stream write error");
+        EXPECT_EQ(e.UnsavedFile(), dir.file("p.qv")) << "the error names the file it did not write";
+    }
     EXPECT_EQ(test::ReadFileText(dir.file("p.qv")), "old content");
     EXPECT_FALSE(std::filesystem::exists(dir.file("p.qv.saving")));
 }

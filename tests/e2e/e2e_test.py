@@ -313,6 +313,81 @@ def editing(program, main):
         fail("a unit stayed hidden")
 
 
+def stays_on_top(wid):
+    return "_NET_WM_STATE_ABOVE" in subprocess.run(["xprop", "-id", wid, "_NET_WM_STATE"], env=ENV,
+                                                   capture_output=True, text=True).stdout
+
+
+def about_box_opens():
+    find_window("About Quantova", timeout=5)
+    keys("Return")
+    wait_for("the About box to close", lambda: gone("About Quantova"))
+
+
+def keys_after_stay_on_top(main):
+    """T turns the window always-on-top and back; every key of the tables
+    keeps working, in the category list, the grid and the package chooser."""
+    keys("alt+c")
+    for on_top in (True, False):
+        keys("t")
+        main = find_window("Quantova")
+        wait_for("stay on top %s" % on_top, lambda: stays_on_top(main) == on_top, 5)
+        keys("n")  # the number format, not the list's type-ahead
+        view_where("scientific values", lambda v: v["rows"].get("ft (feet)") == "1.00000e+2", 5)
+        keys("n")
+        view_where("general values", lambda v: v["rows"].get("ft (feet)") == "100", 5)
+        keys("F1")
+        about_box_opens()
+        xdo("windowactivate", "--sync", main)
+        keys("alt+u", "Home", "ctrl+c")
+        first = list(read_view()["rows"].values())[0]
+        wait_for("the highlighted value on the clipboard", lambda: clipboard("UTF8_STRING") == first, 5)
+        keys("alt+c")
+    # In the package chooser (after the grid in the tab order).
+    keys("alt+u", "Tab", "n")
+    view_where("scientific values from the chooser", lambda v: v["rows"].get("ft (feet)") == "1.00000e+2", 5)
+    keys("n", "F1")
+    about_box_opens()
+    return main
+
+
+def category_of(view):
+    return view.get("status0", "").split(", 1 ")[0]
+
+
+def click_after_scrolling(main, notches):
+    """Scrolls the category list with the wheel and clicks a row near its
+    bottom; returns the category the view then shows."""
+    xdo("mousemove", "--window", main, "40", "150")
+    xdo("click", "--repeat", str(notches), "--delay", "60", "5")
+    time.sleep(0.2)
+    before = read_view()
+    click_in(main, 40, 230)
+    return category_of(view_where("another category", lambda v: v != before and v.get("status0"), 5))
+
+
+def category_click_after_typing(program, main):
+    """With every built-in category installed, a category clicked while the
+    value field has the focus is the one under the pointer."""
+    click_in(main, 272, 14)  # "Install Built-In Categories"
+    find_window("Warning")
+    keys("Return")
+    find_window("Quantova - Installing Categories")
+    keys("ctrl+a", "Return", "Tab", "Tab", "space")
+    wait_for("the installer to close", lambda: gone("Quantova - Installing Categories"))
+    xdo("windowactivate", "--sync", main)
+    keys("alt+c", "Home")
+    aimed = click_after_scrolling(main, 5)
+    keys("Home")
+    view_where("the first category again", lambda v: category_of(v) != aimed, 5)
+    keys("alt+e")
+    type_text("3")
+    clicked = click_after_scrolling(main, 5)
+    if clicked != aimed:
+        fail("clicked %r while typing a value, expected %r" % (clicked, aimed))
+    quit_program(program, main)
+
+
 def main():
     global ENV
     ENV["DISPLAY"] = start_display()
@@ -323,7 +398,11 @@ def main():
     first_run()
     program, main_window = restart_shows_the_package()
     filter_and_copy_table()
+    main_window = keys_after_stay_on_top(main_window)
     editing(program, main_window)
+    program = start_program()
+    main_window = find_window("Quantova")
+    category_click_after_typing(program, main_window)
     print("end-to-end test passed")
     cleanup()
 
