@@ -17,7 +17,7 @@ namespace {
 
 constexpr int ClientWidth = 360;
 constexpr int ClientHeight = 132;
-constexpr const char* ReadyText = "The European Central Bank publishes its rates every working day.";
+constexpr const char* ReadyText = "The bank publishes new rates every working day.";
 
 // Where the status line says the rates come from: the server or the file.
 QString SourceName(const QString& source)
