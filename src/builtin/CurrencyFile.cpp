@@ -64,8 +64,11 @@ void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDi
     const std::int32_t index = catalogue.CategoryCount() - 1;
     WriteCurrencyFile(programDir);
     TWordReader reader(programDir + CurrencyFileName);
+    ReadCurrencyRows(catalogue.CategoryAt(index), reader);
+}
 
-    TCategory& currency = catalogue.CategoryAt(index);
+void ReadCurrencyRows(TCategory& currency, TWordReader& reader)
+{
     currency.AppendUnit("USD", "American Dollars", 1.0L);
     // A file without a single word is a mistake (an emptied or lost file),
     // not a list of no currencies.
