@@ -31,6 +31,7 @@ TWordContainer::TWordContainer(std::string rawLine) : RawLine(std::move(rawLine)
         std::size_t stop = begin;
         while (stop < end && !IsSeparator(RawLine[stop])) ++stop;
         emplace_back(RawLine, begin, stop - begin);
+        Starts.push_back(begin);
         begin = stop;
         while (begin < end && IsBlankOrControl(RawLine[begin])) ++begin;
     }

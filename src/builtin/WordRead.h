@@ -27,7 +27,8 @@ public:
 class TWordContainer : public std::vector<std::string> {
 public:
     explicit TWordContainer(std::string rawLine);
-    std::string RawLine;  // the line exactly as read
+    std::string RawLine;             // the line exactly as read
+    std::vector<std::size_t> Starts;  // where each word begins in RawLine
 };
 
 // Whether a word reads as a number. The rates file is read with "." as well

@@ -1,0 +1,52 @@
+#pragma once
+
+// Brings the rates file up to date from published rates. The file keeps its
+// own layout: rows of currencies that are not published keep their rate and
+// their bytes, published rates replace the old ones with the decimal point
+// where the old one stood, currencies the file lacks are added after its
+// last row, and the header says where the rates came from and of which day
+// they are. The result reads with the ordinary rates file reader.
+
+#include "builtin/PublishedRates.h"
+
+#include <string>
+
+namespace qv {
+
+namespace msg {
+inline constexpr const char* RatesFileUnreadable = "The rates file %s cannot be updated: ";
+}  // namespace msg
+
+struct RatesUpdate {
+    std::string Date;  // of the rates, as the header states it: "December 7, 2026"
+    int Changed = 0;   // rows whose rate changed, added rows included
+    int Added = 0;     // rows added for currencies the file lacked
+};
+
+// The rate as the file holds it: rounded to 10 significant digits, plain
+// decimal with a point, trailing zeros dropped ("0.006712734541", "1.1723").
+std::string RateText(Extended usdPerUnit);
+
+// The rates file text `fileText` with `rates` merged in; `source` is the
+// address the rates came from, for the header. The rates must have passed
+// CheckPublishedRates. Raises the reader's EWordReaderError when the old
+// text is not a readable rates file.
+std::string MergePublishedRates(const std::string& fileText, const PublishedRates& rates, const std::string& source,
+                                RatesUpdate& update);
+
+// Checks `rates`, merges them into the rates file of `programDir` (into the
+// default content when there is no file yet) and replaces the file
+// atomically. Raises ERatesError for unusable rates or an unreadable old
+// file and EFileError when the file cannot be written; the old file is then
+// unchanged.
+RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRates& rates, const std::string& source);
+
+// The date the rates file of `programDir` gives for its rates ("April 16,
+// 1998 EST" for the default file, which is used when there is none); empty
+// when the file states none or cannot be read.
+std::string CurrencyRatesDate(const std::string& programDir);
+
+// "Rates of December 7, 2026: 31 currencies changed, 8 of them added"
+std::string RatesUpdateMessage(const RatesUpdate& update);
+
+}  // namespace qv

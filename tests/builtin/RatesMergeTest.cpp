@@ -1,0 +1,212 @@
+#include "builtin/CurrencyFile.h"
+#include "builtin/RatesMerge.h"
+#include "expr/NumberText.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+using test::ReadFileText;
+using test::TempDir;
+using test::WriteFileText;
+
+PublishedRates SomeRates()
+{
+    return {"2026-12-07", {{"USD", 1.1645L}, {"JPY", 181.02L}, {"GBP", 0.87345L}, {"PLN", 4.2270L}, {"CZK", 24.219L}}};
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(text.substr(start, at - start));
+    return lines;
+}
+
+const TUnit* FindUnit(const TCategory& c, const std::string& symbol)
+{
+    for (int i = 0; i < c.UnitCount(); ++i)
+        if (c.UnitAt(i).Symbol == symbol) return &c.UnitAt(i);
+    return nullptr;
+}
+
+TEST(RateText, TenSignificantDigitsAsPlainDecimal)
+{
+    const struct {
+        Extended value;
+        const char* text;
+    } rows[] = {
+        {1.1645L, "1.1645"},
+        {2.0L, "2.0"},
+        {1.0L / 3.0L, "0.3333333333"},
+        {1.1645L / 181.02L, "0.00643299083"},
+        {0.0000123456789012L, "0.0000123456789"},
+        {0.0000987654321987L, "0.0000987654322"},
+        {9.99999999999L, "10.0"},
+        {1234567890123.0L, "1234567890000.0"},
+        {307.30L, "307.3"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(RateText(row.value), row.text);
+    }
+}
+
+TEST(PublishedRatesCheck, RefusesWhatCannotBeMerged)
+{
+    const struct {
+        const char* name;
+        PublishedRates rates;
+        const char* message;
+    } rows[] = {
+        {"date of another form", {"07.12.2026", {{"USD", 1.1L}}}, "The date of the rates, \"07.12.2026\", is not a date of the form YYYY-MM-DD"},
+        {"no such day", {"2026-02-29", {{"USD", 1.1L}}}, "The date of the rates, \"2026-02-29\", is not a date of the form YYYY-MM-DD"},
+        {"month 13", {"2026-13-01", {{"USD", 1.1L}}}, "The date of the rates, \"2026-13-01\", is not a date of the form YYYY-MM-DD"},
+        {"no rates", {"2026-12-07", {}}, "The document holds no exchange rates"},
+        {"lower-case code", {"2026-12-07", {{"USD", 1.1L}, {"jpy", 181.0L}}}, "\"jpy\" is not a currency code of three capital letters"},
+        {"code with a blank", {"2026-12-07", {{"USD", 1.1L}, {"J Y", 181.0L}}}, "\"J Y\" is not a currency code of three capital letters"},
+        {"repeated code", {"2026-12-07", {{"USD", 1.1L}, {"USD", 1.2L}}}, "The currency USD is listed more than once"},
+        {"euro listed", {"2026-12-07", {{"USD", 1.1L}, {"EUR", 1.0L}}}, "The document lists a rate of the euro against itself"},
+        {"zero rate", {"2026-12-07", {{"USD", 1.1L}, {"JPY", 0.0L}}}, "The rate of JPY is not a positive number"},
+        {"negative rate", {"2026-12-07", {{"USD", -1.1L}}}, "The rate of USD is not a positive number"},
+        {"no US dollar", {"2026-12-07", {{"JPY", 181.0L}}}, msg::NoUsdRate},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            CheckPublishedRates(row.rates);
+            ADD_FAILURE() << "accepted";
+        } catch (const ERatesError& e) {
+            EXPECT_STREQ(e.what(), row.message);
+        }
+    }
+    EXPECT_NO_THROW(CheckPublishedRates({"2024-02-29", {{"USD", 1.1L}}}));
+}
+
+class RatesUpdateTest : public testing::TestWithParam<char> {
+protected:
+    void SetUp() override { SetDecimalSeparator(GetParam()); }
+    void TearDown() override { SetDecimalSeparator('.'); }
+
+    const TCategory& Import()
+    {
+        ImportCurrencyCategory(catalogue, dir.path());
+        return catalogue.CategoryAt(catalogue.CategoryCount() - 1);
+    }
+
+    TempDir dir;
+    TCategories catalogue;
+};
+
+TEST_P(RatesUpdateTest, OverTheDefaultFile)
+{
+    const RatesUpdate update = UpdateCurrencyFile(dir.path(), SomeRates(), "https://example.test/rates.xml");
+    EXPECT_EQ(RatesUpdateMessage(update), "Rates of December 7, 2026: 5 currencies changed, 3 of them added");
+    EXPECT_EQ(CurrencyRatesDate(dir.path()), "December 7, 2026");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Currency.txt.saving")));
+
+    const std::string text = ReadFileText(dir.file("Currency.txt"));
+    const std::vector<std::string> lines = Lines(text);
+    ASSERT_EQ(lines.size(), 182u);
+    EXPECT_EQ(lines[3], "//   https://example.test/rates.xml");
+    EXPECT_EQ(lines[4], "// Accurate as of December 7, 2026 (European Central Bank reference rates)");
+    EXPECT_EQ(lines[12], "AFA Afghanistan Afghani                   0.0002105") << "unpublished rows keep their bytes";
+    EXPECT_EQ(lines[179], "CZK Czech Koruna                          0.04808208431");
+    EXPECT_EQ(lines[180], "EUR Euros                                 1.1645");
+    EXPECT_EQ(lines[181], "PLN Polish Zloty                          0.2754908919");
+    for (std::size_t i = 12; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i]);
+        EXPECT_EQ(lines[i].rfind('.'), 43u) << "decimal point in column 44";
+    }
+    for (unsigned char c : text) EXPECT_TRUE(c == '\r' || c == '\n' || (c >= 32 && c < 127));
+
+    const TCategory& c = Import();
+    ASSERT_EQ(c.UnitCount(), 170);
+    struct {
+        const char* symbol;
+        const char* name;
+        const char* rate;
+    } expected[] = {
+        {"JPY", "Japanese Yen", "0.00643299083"}, {"GBP", "British Pounds", "1.333218845"},
+        {"EUR", "Euros", "1.1645"},                {"AFA", "Afghanistan Afghani", "0.0002105"},
+    };
+    for (const auto& row : expected) {
+        SCOPED_TRACE(row.symbol);
+        const TUnit* unit = FindUnit(c, row.symbol);
+        ASSERT_NE(unit, nullptr);
+        EXPECT_EQ(unit->Definition, row.name);
+        Extended rate;
+        ASSERT_TRUE(TryReadNumberAnySeparator(row.rate, rate));
+        EXPECT_EQ(unit->Factor, rate);
+    }
+}
+
+TEST_P(RatesUpdateTest, OverAUserEditedFile)
+{
+    WriteFileText(dir.file("Currency.txt"), "// my own rates\n"
+                                            "XBT Bitcoin  \t 90000.5   my note\n"
+                                            "JPY Japanese Yen     0.0070   old\n"
+                                            "GBP\tPounds\t1.25\n"
+                                            "PLN Polish\n"
+                                            "  Zloty\n"
+                                            "0.25 after\n"
+                                            "\n");
+    const RatesUpdate update = UpdateCurrencyFile(dir.path(), SomeRates(), "/home/me/rates.xml");
+    EXPECT_EQ(update.Changed, 5);
+    EXPECT_EQ(update.Added, 2);
+    EXPECT_EQ(Lines(ReadFileText(dir.file("Currency.txt"))),
+              (std::vector<std::string>{
+                  "// Updates at:",
+                  "//   /home/me/rates.xml",
+                  "// Accurate as of December 7, 2026 (European Central Bank reference rates)",
+                  "// my own rates",
+                  "XBT Bitcoin  \t 90000.5   my note",
+                  "JPY Japanese Yen     0.00643299083   old",
+                  "GBP\tPounds\t1.333218845",
+                  "PLN Polish",
+                  "  Zloty",
+                  "0.2754908919 after",
+                  "CZK Czech Koruna     0.04808208431",
+                  "EUR Euros            1.1645",
+                  "",
+              }));
+
+    const TCategory& c = Import();
+    ASSERT_EQ(c.UnitCount(), 7);
+    EXPECT_EQ(FindUnit(c, "XBT")->Factor, 90000.5L);
+    EXPECT_EQ(FindUnit(c, "PLN")->Definition, "Polish Zloty");
+
+    // The same rates again change nothing but keep the file readable.
+    const RatesUpdate again = UpdateCurrencyFile(dir.path(), SomeRates(), "/home/me/rates.xml");
+    EXPECT_EQ(RatesUpdateMessage(again), "Rates of December 7, 2026: no currency changed");
+}
+
+TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
+{
+    const std::string broken = "AAA One 1\r\nBBB Two\r\n";
+    WriteFileText(dir.file("Currency.txt"), broken);
+    try {
+        UpdateCurrencyFile(dir.path(), SomeRates(), "x");
+        FAIL();
+    } catch (const ERatesError& e) {
+        EXPECT_EQ(std::string(e.what()), "The rates file " + dir.file("Currency.txt") +
+                                             " cannot be updated: This file either invalid or incomplete.");
+    }
+    EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), broken);
+
+    PublishedRates noUsd = SomeRates();
+    noUsd.Rates.erase(noUsd.Rates.begin());
+    EXPECT_THROW(UpdateCurrencyFile(dir.path(), noUsd, "x"), ERatesError);
+    EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), broken);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, RatesUpdateTest, testing::Values('.', ','),
+                         [](const testing::TestParamInfo<char>& p) {
+                             return p.param == '.' ? std::string("Point") : std::string("Comma");
+                         });
+
+}  // namespace
+}  // namespace qv
