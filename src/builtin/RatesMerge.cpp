@@ -232,6 +232,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     std::string old = DefaultCurrencyFileText();
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
         InputFile in = OpenForReading(path);
+        if (in.size > MaxWordFileSize) throw EReadError();
         old.assign(static_cast<std::size_t>(in.size), '\0');
         if (std::fread(old.data(), 1, old.size(), in.file.get()) != old.size())
             throw EFileError(FormatMessage(msg::CannotOpenFile, path));

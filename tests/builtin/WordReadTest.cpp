@@ -1,3 +1,4 @@
+#include "builtin/RatesMerge.h"
 #include "builtin/WordRead.h"
 #include "catalogue/ValueStream.h"
 #include "support/TempDir.h"
@@ -70,7 +71,8 @@ TEST(WordReader, NumericWords)
 }
 
 // A rates file is a few kilobytes; a huge one (here sparse, so the bytes are
-// really there) is refused before it is read into memory.
+// really there) is refused before it is read into memory, by the reader and
+// by the update from published rates.
 TEST(WordReader, RefusesFilesOverTheLimitBeforeReadingThem)
 {
     test::TempDir dir;
@@ -82,6 +84,8 @@ TEST(WordReader, RefusesFilesOverTheLimitBeforeReadingThem)
         SCOPED_TRACE(size);
         std::filesystem::resize_file(path, size);
         EXPECT_THROW(TWordReader{path}, EReadError);
+        const PublishedRates rates{"2026-12-07", {{"USD", 1.1645L}}};
+        EXPECT_THROW(UpdateCurrencyFile(dir.path(), rates, "https://example.invalid/"), EReadError);
     }
 }
 

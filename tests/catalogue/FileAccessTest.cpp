@@ -1,4 +1,5 @@
 #include "builtin/CurrencyFile.h"
+#include "builtin/RatesMerge.h"
 #include "catalogue/Category.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
@@ -44,6 +45,11 @@ const Writer Writers[] = {
      [](const std::string& dir) { TCategories().SaveToFile(dir + "e.qv"); }},
     {"rates file written when missing", "Currency.txt", [](const std::string&) {},
      [](const std::string& dir) { WriteCurrencyFile(dir); }},
+    {"rates file updated from published rates", "Currency.txt", [](const std::string& dir) { WriteCurrencyFile(dir); },
+     [](const std::string& dir) {
+         const PublishedRates rates{"2026-12-07", {{"USD", 1.1645L}, {"JPY", 181.02L}, {"PLN", 4.227L}}};
+         UpdateCurrencyFile(dir, rates, "https://example.invalid/rates.xml");
+     }},
 };
 
 // Makes step 1, 2, 3, ... of each write fail until it succeeds. Every failure

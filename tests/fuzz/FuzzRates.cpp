@@ -2,13 +2,18 @@
 // fills the Currency category or stops with the reader's or the catalogue's
 // error, under "." and "," as the decimal separator; USD is always there
 // first, and every unit read has a unique, non-empty symbol of one word.
+// A file that reads takes published rates in: the result reads as well,
+// holds every published currency and keeps the rate of every other one.
 #include "FuzzCheck.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/CurrencyFile.h"
+#include "builtin/RatesMerge.h"
 #include "builtin/WordRead.h"
 #include "expr/NumberText.h"
 
 #include <cstdint>
+#include <cstring>
+#include <map>
 #include <set>
 #include <string>
 
@@ -47,21 +52,61 @@ void ReadNumbers(const std::string& text)
     }
 }
 
-void ImportUnder(char separator, const std::string& text)
+bool Import(const std::string& text, TCategory& currency)
 {
-    SetDecimalSeparator(separator);
     TWordReader reader = TWordReader::FromText(text);
-    TCategory currency;
     currency.Name = CurrencyCategoryName;
-    bool complete = false;
     try {
         ReadCurrencyRows(currency, reader);
-        complete = true;
+        return true;
     } catch (const EWordReaderError&) {
     } catch (const eNameError&) {
     }
+    return false;
+}
+
+// Whether every row has its rate on its own line. A row whose name runs on
+// into the next lines reads words from whatever follows, comments included,
+// and the header lines that a merge rewrites may then be part of it.
+bool RowsOnOneLine(const std::string& text)
+{
+    for (const TWordContainer& line : TWordReader::FromText(text).Lines) {
+        if (line.empty() || line[0] == "//" || line[0] == "USD") continue;
+        bool rate = false;
+        for (std::size_t i = 1; i < line.size() && !rate; ++i) rate = IsNumericWord(line[i]);
+        if (!rate) return false;
+    }
+    return true;
+}
+
+void MergeInto(const std::string& text, const TCategory& before)
+{
+    const PublishedRates rates{"2026-12-07", {{"USD", 1.1645L}, {"JPY", 181.02L}, {"GBP", 0.87345L}}};
+    RatesUpdate update;
+    const std::string merged = MergePublishedRates(text, rates, "https://example.invalid/", update);
+    TCategory after;
+    Check(Import(merged, after), "a merged file reads");
+    std::map<std::string, Extended> factors;
+    for (std::int32_t i = 0; i < after.UnitCount(); ++i) factors[after.UnitAt(i).Symbol] = after.UnitAt(i).Factor;
+    for (const char* code : {"EUR", "JPY", "GBP"}) Check(factors.count(code) == 1, "a published currency is merged");
+    if (!RowsOnOneLine(text)) return;
+    for (std::int32_t i = 0; i < before.UnitCount(); ++i) {
+        const TUnit& unit = before.UnitAt(i);
+        if (unit.Symbol == "EUR" || unit.Symbol == "JPY" || unit.Symbol == "GBP") continue;
+        const auto kept = factors.find(unit.Symbol);
+        Check(kept != factors.end() && std::memcmp(&kept->second, &unit.Factor, 10) == 0,
+              "a currency that is not published keeps its rate");
+    }
+}
+
+void ImportUnder(char separator, const std::string& text)
+{
+    SetDecimalSeparator(separator);
+    TCategory currency;
+    const bool complete = Import(text, currency);
     CheckUnits(currency, complete);
     ReadNumbers(text);
+    if (complete) MergeInto(text, currency);
 }
 
 }  // namespace
