@@ -153,6 +153,41 @@ void UpdateHeader(std::vector<std::string>& lines, const std::string& date, cons
     }
 }
 
+// The units the importer makes of a rates text, or false when it fails.
+bool ImportRows(const std::string& text, TCategory& currency)
+{
+    TWordReader reader = TWordReader::FromText(text);
+    try {
+        ReadCurrencyRows(currency, reader);
+        return true;
+    } catch (const EQuantovaError&) {
+        return false;
+    }
+}
+
+// A file that imports must still import after the merge, with every currency
+// that was not published as it was. Only a row whose words run on across
+// lines into the rewritten header can break this; such a file is refused
+// rather than spoilt.
+void CheckMergeKeepsRows(const std::string& before, const std::string& after,
+                         const std::map<std::string, Extended>& published)
+{
+    TCategory old;
+    if (!ImportRows(before, old)) return;
+    TCategory merged;
+    bool same = ImportRows(after, merged);
+    std::map<std::string, std::pair<std::string, Extended>> units;
+    for (std::int32_t i = 0; same && i < merged.UnitCount(); ++i)
+        units[merged.UnitAt(i).Symbol] = {merged.UnitAt(i).Definition, merged.UnitAt(i).Factor};
+    for (std::int32_t i = 0; same && i < old.UnitCount(); ++i) {
+        const TUnit& unit = old.UnitAt(i);
+        if (published.count(unit.Symbol)) continue;
+        const auto kept = units.find(unit.Symbol);
+        same = kept != units.end() && kept->second.first == unit.Definition && kept->second.second == unit.Factor;
+    }
+    if (!same) throw EWordReaderError(msg::RowsRunIntoHeader);
+}
+
 }  // namespace
 
 std::string RateText(Extended usdPerUnit)
@@ -221,6 +256,7 @@ std::string MergePublishedRates(const std::string& fileText, const PublishedRate
     UpdateHeader(lines, update.Date, source);
     std::string text;
     for (const std::string& line : lines) text.append(line).append("\r\n");
+    CheckMergeKeepsRows(fileText, text, usdPerUnit);
     return text;
 }
 
