@@ -165,25 +165,32 @@ bool ImportRows(const std::string& text, TCategory& currency)
     }
 }
 
-// A file that imports must still import after the merge, with every currency
-// that was not published as it was. Only a row whose words run on across
+// A file that imports must import after the merge as the merge means it:
+// every currency that was not published as it was, every published one
+// with its new rate, and nothing else. Only a row whose words run on across
 // lines into the rewritten header can break this; such a file is refused
 // rather than spoilt.
-void CheckMergeKeepsRows(const std::string& before, const std::string& after,
-                         const std::map<std::string, Extended>& published)
+void CheckMergeReadsAsMeant(const std::string& before, const std::string& after,
+                            const std::map<std::string, Extended>& published)
 {
     TCategory old;
     if (!ImportRows(before, old)) return;
+    std::map<std::string, std::pair<std::string, Extended>> expected;
+    for (std::int32_t i = 0; i < old.UnitCount(); ++i)
+        expected[old.UnitAt(i).Symbol] = {old.UnitAt(i).Definition, old.UnitAt(i).Factor};
+    for (const auto& [code, usdPerUnit] : published) {
+        Extended rate = 0.0L;
+        TryReadNumberAnySeparator(RateText(usdPerUnit), rate);
+        expected[code] = {std::string(), rate};  // a new row's name is the merge's own
+    }
+
     TCategory merged;
-    bool same = ImportRows(after, merged);
-    std::map<std::string, std::pair<std::string, Extended>> units;
-    for (std::int32_t i = 0; same && i < merged.UnitCount(); ++i)
-        units[merged.UnitAt(i).Symbol] = {merged.UnitAt(i).Definition, merged.UnitAt(i).Factor};
-    for (std::int32_t i = 0; same && i < old.UnitCount(); ++i) {
-        const TUnit& unit = old.UnitAt(i);
-        if (published.count(unit.Symbol)) continue;
-        const auto kept = units.find(unit.Symbol);
-        same = kept != units.end() && kept->second.first == unit.Definition && kept->second.second == unit.Factor;
+    bool same = ImportRows(after, merged) && merged.UnitCount() == static_cast<std::int32_t>(expected.size());
+    for (std::int32_t i = 0; same && i < merged.UnitCount(); ++i) {
+        const TUnit& unit = merged.UnitAt(i);
+        const auto want = expected.find(unit.Symbol);
+        same = want != expected.end() && want->second.second == unit.Factor &&
+               (published.count(unit.Symbol) || want->second.first == unit.Definition);
     }
     if (!same) throw EWordReaderError(msg::RowsRunIntoHeader);
 }
@@ -256,7 +263,7 @@ std::string MergePublishedRates(const std::string& fileText, const PublishedRate
     UpdateHeader(lines, update.Date, source);
     std::string text;
     for (const std::string& line : lines) text.append(line).append("\r\n");
-    CheckMergeKeepsRows(fileText, text, usdPerUnit);
+    CheckMergeReadsAsMeant(fileText, text, usdPerUnit);
     return text;
 }
 
