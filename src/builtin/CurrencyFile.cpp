@@ -69,8 +69,11 @@ void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDi
                              !std::filesystem::exists(std::filesystem::symlink_status(path, ec));
     if (!useDefaults) WriteCurrencyFile(programDir);
     TWordReader reader = useDefaults ? TWordReader::FromText(DefaultCurrencyFileText()) : TWordReader(path);
+    ReadCurrencyRows(catalogue.CategoryAt(index), reader);
+}
 
-    TCategory& currency = catalogue.CategoryAt(index);
+void ReadCurrencyRows(TCategory& currency, TWordReader& reader)
+{
     TUnitAppender units(currency);  // a rates file may hold many thousand rows
     units.Append("USD", "American Dollars", 1.0L);
     // A file without a single word is a mistake (an emptied or lost file),

@@ -13,6 +13,8 @@
 
 namespace qv {
 
+class TWordReader;
+
 inline constexpr const char* CurrencyFileName = "Currency.txt";
 
 struct DefaultRate {
@@ -42,5 +44,11 @@ enum class MissingRatesFile { WriteDefault, UseDefaultInMemory };
 // the default unit, then the file's rows in order, skipping its own USD rows.
 void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir,
                             MissingRatesFile missing = MissingRatesFile::WriteDefault);
+
+// The import's second half: adds "USD" to the empty category `currency`,
+// then a unit for each row that `reader` holds, and makes USD the default.
+// Raises EWordReaderError for a file that ends too early or holds no word,
+// and eNameError for a repeated symbol; the units before the fault remain.
+void ReadCurrencyRows(TCategory& currency, TWordReader& reader);
 
 }  // namespace qv

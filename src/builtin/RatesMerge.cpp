@@ -153,6 +153,48 @@ void UpdateHeader(std::vector<std::string>& lines, const std::string& date, cons
     }
 }
 
+// The units the importer makes of a rates text, or false when it fails.
+bool ImportRows(const std::string& text, TCategory& currency)
+{
+    TWordReader reader = TWordReader::FromText(text);
+    try {
+        ReadCurrencyRows(currency, reader);
+        return true;
+    } catch (const EQuantovaError&) {
+        return false;
+    }
+}
+
+// A file that imports must import after the merge as the merge means it:
+// every currency that was not published as it was, every published one
+// with its new rate, and nothing else. Only a row whose words run on across
+// lines into the rewritten header can break this; such a file is refused
+// rather than spoilt.
+void CheckMergeReadsAsMeant(const std::string& before, const std::string& after,
+                            const std::map<std::string, Extended>& published)
+{
+    TCategory old;
+    if (!ImportRows(before, old)) return;
+    std::map<std::string, std::pair<std::string, Extended>> expected;
+    for (std::int32_t i = 0; i < old.UnitCount(); ++i)
+        expected[old.UnitAt(i).Symbol] = {old.UnitAt(i).Definition, old.UnitAt(i).Factor};
+    for (const auto& [code, usdPerUnit] : published) {
+        Extended rate = 0.0L;
+        TryReadNumberAnySeparator(RateText(usdPerUnit), rate);
+        expected[code] = {std::string(), rate};  // a new row's name is the merge's own
+    }
+
+    TCategory merged;
+    bool same = ImportRows(after, merged) && merged.UnitCount() == static_cast<std::int32_t>(expected.size());
+    for (std::int32_t i = 0; same && i < merged.UnitCount(); ++i) {
+        const TUnit& unit = merged.UnitAt(i);
+        const auto want = expected.find(unit.Symbol);
+        same = want != expected.end() && want->second.second == unit.Factor &&
+               (published.count(unit.Symbol) || want->second.first == unit.Definition);
+    }
+    if (!same) throw EWordReaderError(msg::RowsRunIntoHeader);
+}
+
 }  // namespace
 
 std::string RateText(Extended usdPerUnit)
@@ -225,6 +267,7 @@ std::string MergePublishedRates(const std::string& fileText, const PublishedRate
     UpdateHeader(lines, update.Date, source);
     std::string text;
     for (const std::string& line : lines) text.append(line).append("\r\n");
+    CheckMergeReadsAsMeant(fileText, text, usdPerUnit);
     return text;
 }
 
@@ -236,6 +279,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     std::string old = DefaultCurrencyFileText();
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
         InputFile in = OpenForReading(path);
+        if (in.size > MaxWordFileSize) throw EReadError();
         old.assign(static_cast<std::size_t>(in.size), '\0');
         if (std::fread(old.data(), 1, old.size(), in.file.get()) != old.size())
             throw EFileError(msg::CannotOpenFile, path);

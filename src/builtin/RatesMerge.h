@@ -16,6 +16,8 @@ namespace qv {
 namespace msg {
 inline constexpr const char* RatesFileUnreadable = "The rates file %s cannot be updated: ";
 inline constexpr const char* RowNotRead = "the row of %s does not read as a row; look at the line before it";
+inline constexpr const char* RowsRunIntoHeader =
+    "a row runs on into the lines the update rewrites; put each rate on the line of its currency";
 }  // namespace msg
 
 struct RatesUpdate {
@@ -30,10 +32,12 @@ std::string RateText(Extended usdPerUnit);
 
 // The rates file text `fileText` with `rates` merged in; `source` is the
 // address the rates came from, for the header. The rates must have passed
-// CheckPublishedRates. Raises EWordReaderError when the old text is not a
-// readable rates file, or when a line that starts with a published code is
-// not read as a row (a row before it lacks its rate): adding that currency
-// again would repeat its symbol.
+// CheckPublishedRates. Raises the reader's EWordReaderError when the old
+// text is not a readable rates file; when a line that starts with a
+// published code is not read as a row (a row before it lacks its rate), since
+// adding that currency again would repeat its symbol; and msg::RowsRunIntoHeader
+// when a file that imports would import differently after the merge (a row
+// whose name runs on into the header comments, which the merge rewrites).
 std::string MergePublishedRates(const std::string& fileText, const PublishedRates& rates, const std::string& source,
                                 RatesUpdate& update);
 

@@ -36,9 +36,15 @@ public:
 // in every locale.
 bool IsNumericWord(const std::string& word, Extended* value = nullptr);
 
+// The largest text file the reader loads. Its lines and words take several
+// times the file's size in memory, so a larger file (a rates file is a few
+// kilobytes) is refused before it is read.
+inline constexpr std::uint64_t MaxWordFileSize = 1024 * 1024;
+
 class TWordReader {
 public:
-    // Loads the whole file. Raises EFileError "Cannot open file <path>".
+    // Loads the whole file. Raises EFileError "Cannot open file <path>", and
+    // EReadError "Stream read error" for a file over MaxWordFileSize.
     explicit TWordReader(const std::string& path);
     // Splits text as if it were a file's content (CR LF, LF or CR end a line).
     static TWordReader FromText(const std::string& text);

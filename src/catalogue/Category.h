@@ -124,6 +124,11 @@ public:
     // caption, flag and categories read before the fault remain.
     void LoadFromFile(const std::string& path);
 
+    // The package layout on its own, without the file: what SaveToFile
+    // writes (Finish() is left to the caller) and LoadFromFile reads.
+    void WriteTo(ValueWriter& writer) const;
+    void ReadFrom(ValueReader& reader);
+
 private:
     std::vector<TCategory> Categories;
 };

@@ -54,24 +54,18 @@ void TCategory::ReadFrom(ValueReader& reader)
     Custom = reader.ReadBoolean();
 }
 
-void TCategories::SaveToFile(const std::string& path) const
+void TCategories::WriteTo(ValueWriter& writer) const
 {
-    WriteFileAtomically(path, [this](std::FILE* file) {
-        ValueWriter writer(file);
-        writer.WriteBoolean(Active);
-        writer.WriteString(Caption);
-        writer.WriteListBegin();
-        for (const TCategory& category : Categories) category.WriteTo(writer);
-        writer.WriteListEnd();
-        writer.Finish();
-    });
+    writer.WriteBoolean(Active);
+    writer.WriteString(Caption);
+    writer.WriteListBegin();
+    for (const TCategory& category : Categories) category.WriteTo(writer);
+    writer.WriteListEnd();
 }
 
-void TCategories::LoadFromFile(const std::string& path)
+void TCategories::ReadFrom(ValueReader& reader)
 {
     Categories.clear();
-    InputFile in = OpenForReading(path);
-    ValueReader reader(in.file.get(), in.size);
     Active = reader.ReadBoolean();
     Caption = reader.ReadString();
     reader.ReadListBegin();
@@ -81,6 +75,23 @@ void TCategories::LoadFromFile(const std::string& path)
         Categories.push_back(std::move(category));
     }
     reader.ReadListEnd();
+}
+
+void TCategories::SaveToFile(const std::string& path) const
+{
+    WriteFileAtomically(path, [this](std::FILE* file) {
+        ValueWriter writer(file);
+        WriteTo(writer);
+        writer.Finish();
+    });
+}
+
+void TCategories::LoadFromFile(const std::string& path)
+{
+    Categories.clear();
+    InputFile in = OpenForReading(path);
+    ValueReader reader(in.file.get(), in.size);
+    ReadFrom(reader);
 }
 
 }  // namespace qv

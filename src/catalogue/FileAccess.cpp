@@ -16,10 +16,25 @@ namespace fs = std::filesystem;
 namespace qv {
 namespace {
 
-// Pushes the file's data to the storage device, so that the rename that
-// follows never publishes a file whose content is still in flight.
-bool SyncToDisk(std::FILE* file)
+FileOperations RealFileOperations;
+FileOperations* CurrentOperations = &RealFileOperations;
+
+}  // namespace
+
+std::FILE* FileOperations::Create(const std::string& path)
 {
+    return std::fopen(path.c_str(), "wb");
+}
+
+bool FileOperations::Flush(std::FILE* file)
+{
+    return std::fflush(file) == 0;
+}
+
+bool FileOperations::Sync(std::FILE* file)
+{
+    // So that the rename that follows never publishes a file whose content
+    // is still in flight.
 #if defined(_WIN32)
     return _commit(_fileno(file)) == 0;
 #else
@@ -27,7 +42,30 @@ bool SyncToDisk(std::FILE* file)
 #endif
 }
 
-}  // namespace
+bool FileOperations::Close(std::FILE* file)
+{
+    return std::fclose(file) == 0;
+}
+
+bool FileOperations::Rename(const std::string& from, const std::string& to)
+{
+    std::error_code ec;
+    fs::rename(fs::path(from), fs::path(to), ec);
+    return !ec;
+}
+
+void FileOperations::Remove(const std::string& path)
+{
+    std::error_code ignored;
+    fs::remove(fs::path(path), ignored);
+}
+
+FileOperations* SetFileOperations(FileOperations* operations)
+{
+    FileOperations* previous = CurrentOperations;
+    CurrentOperations = operations ? operations : &RealFileOperations;
+    return previous;
+}
 
 std::string FormatMessage(const char* pattern, const std::string& argument)
 {
@@ -51,25 +89,28 @@ InputFile OpenForReading(const std::string& path)
 
 void WriteFileAtomically(const std::string& path, const std::function<void(std::FILE*)>& write)
 {
+    FileOperations& ops = *CurrentOperations;
     const std::string temporary = path + ".saving";
-    FilePtr file(std::fopen(temporary.c_str(), "wb"));
     // A failed save names the file it did not write; the old one is intact.
     const auto unsaved = [&path](const std::string& pattern) {
         EFileError e(pattern, path);
         e.SetUnsavedFile(path);
         return e;
     };
+    std::FILE* file = ops.Create(temporary);
     if (!file) throw unsaved(msg::CannotCreateFile);
 
     auto discard = [&] {
-        file.reset();
-        std::error_code ignored;
-        fs::remove(fs::path(temporary), ignored);
+        if (file) ops.Close(file);
+        file = nullptr;
+        ops.Remove(temporary);
     };
     try {
-        write(file.get());
-        if (std::fflush(file.get()) != 0 || !SyncToDisk(file.get())) throw EWriteError();
-        if (std::fclose(file.release()) != 0) throw EWriteError();
+        write(file);
+        if (!ops.Flush(file) || !ops.Sync(file)) throw EWriteError();
+        std::FILE* closing = file;
+        file = nullptr;
+        if (!ops.Close(closing)) throw EWriteError();
     } catch (EFileError& e) {
         discard();
         e.SetUnsavedFile(path);
@@ -79,10 +120,8 @@ void WriteFileAtomically(const std::string& path, const std::function<void(std::
         throw;
     }
 
-    std::error_code ec;
-    fs::rename(fs::path(temporary), fs::path(path), ec);
-    if (ec) {
-        discard();
+    if (!ops.Rename(temporary, path)) {
+        ops.Remove(temporary);
         throw unsaved(msg::CannotCreateFile);
     }
 }

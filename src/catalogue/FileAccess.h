@@ -31,12 +31,35 @@ struct InputFile {
 };
 InputFile OpenForReading(const std::string& path);
 
+// The file operations of WriteFileAtomically. The program uses the real ones;
+// tests install their own to make any single step of a save fail.
+class FileOperations {
+public:
+    virtual ~FileOperations() = default;
+    // A new, empty file for binary writing, or nullptr.
+    virtual std::FILE* Create(const std::string& path);
+    virtual bool Flush(std::FILE* file);
+    // Pushes the file's data to the storage device.
+    virtual bool Sync(std::FILE* file);
+    // Closes the file, also when it reports a failure.
+    virtual bool Close(std::FILE* file);
+    // Replaces `to` by `from`.
+    virtual bool Rename(const std::string& from, const std::string& to);
+    virtual void Remove(const std::string& path);
+};
+
+// Makes `operations` the ones WriteFileAtomically uses from now on; nullptr
+// restores the real ones. Returns the previous ones.
+FileOperations* SetFileOperations(FileOperations* operations);
+
 // Writes a file so that a failure never destroys the one it replaces: the
 // content goes to a temporary file in the same directory, which is flushed
 // to disk and then renamed over `path`. On any failure the temporary file is
-// removed, the old file stays as it was, and the error is raised:
-// "Cannot create file <path>" when the file cannot be made, otherwise the
-// writer's own error ("Stream write error").
+// removed, the old file stays as it was, and an EFileError naming `path` is
+// raised: "Cannot create file <path>" when the file cannot be made or put in
+// place, "Cannot write file <path>" (an EWriteError) when its content cannot
+// be written, flushed, synced or closed. `write` signals a failed write by
+// raising EWriteError.
 void WriteFileAtomically(const std::string& path, const std::function<void(std::FILE*)>& write);
 
 }  // namespace qv

@@ -98,12 +98,12 @@ void ValueWriter::WriteExtended(Extended value)
 void ValueWriter::WriteString(const std::string& value)
 {
     std::uint8_t length[4];
+    if (value.size() > MaxStringLength) throw EWriteError();
     if (value.size() <= 255) {
         WriteTag(ValueTag::String);
         length[0] = static_cast<std::uint8_t>(value.size());
         Write(length, 1);
     } else {
-        if (value.size() > 0x7FFFFFFF) throw EWriteError();
         WriteTag(ValueTag::LString);
         StoreLE(length, static_cast<std::uint32_t>(value.size()));
         Write(length, 4);
@@ -214,7 +214,7 @@ std::string ValueReader::ReadString()
     } else {
         throw EPropertyError();
     }
-    if (length > remaining_) throw EReadError();
+    if (length > MaxStringLength || length > remaining_) throw EReadError();
     std::string value(static_cast<std::size_t>(length), '\0');
     Read(value.data(), value.size());
     return value;

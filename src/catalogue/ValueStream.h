@@ -31,6 +31,7 @@ public:
 class EWriteError : public EFileError {
 public:
     EWriteError() : EFileError(msg::StreamWrite) {}
+    explicit EWriteError(const std::string& message) : EFileError(message) {}
 };
 
 class EPropertyError : public EFileError {
@@ -53,8 +54,13 @@ enum class ValueTag : std::uint8_t {
 
 inline constexpr std::size_t ValueBufferSize = 1024;
 
+// The longest string a package holds. No symbol, definition, name or caption
+// comes near it; a longer declared length marks a damaged or hostile file,
+// which is refused before anything is allocated, and is never written.
+inline constexpr std::uint32_t MaxStringLength = 1024 * 1024;
+
 // Writes values to an open file. Call Finish() to flush the last block;
-// a failed write raises EWriteError.
+// a failed write, or a string longer than MaxStringLength, raises EWriteError.
 class ValueWriter {
 public:
     explicit ValueWriter(std::FILE* file) : file_(file) {}
@@ -77,9 +83,10 @@ private:
     std::size_t used_ = 0;
 };
 
-// Reads values from an open file of a known size. A length or count is
-// checked against the bytes that remain before anything is allocated, so a
-// truncated or hostile file fails with EReadError, never a huge allocation.
+// Reads values from an open file of a known size. A string length is checked
+// against MaxStringLength and the bytes that remain before anything is
+// allocated, so a truncated or hostile file, even a huge sparse one, fails
+// with EReadError, never a huge allocation.
 class ValueReader {
 public:
     ValueReader(std::FILE* file, std::uint64_t size) : file_(file), remaining_(size) {}

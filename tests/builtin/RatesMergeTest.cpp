@@ -210,6 +210,18 @@ TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
     noUsd.Rates.erase(noUsd.Rates.begin());
     EXPECT_THROW(UpdateCurrencyFile(dir.path(), noUsd, "x"), ERatesError);
     EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), broken);
+
+    // ABC takes its rate from the date line, which the update rewrites.
+    const std::string runsOn = "ABC Alphabet\r\n// Accurate as of April 16, 1998 EST\r\nGBP British Pounds 1.6832\r\n";
+    WriteFileText(dir.file("Currency.txt"), runsOn);
+    try {
+        UpdateCurrencyFile(dir.path(), SomeRates(), "x");
+        FAIL();
+    } catch (const ERatesError& e) {
+        EXPECT_EQ(std::string(e.what()), "The rates file " + dir.file("Currency.txt") + " cannot be updated: " +
+                                             msg::RowsRunIntoHeader);
+    }
+    EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), runsOn);
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, RatesUpdateTest, testing::Values('.', ','),

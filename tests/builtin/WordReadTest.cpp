@@ -1,5 +1,9 @@
+#include "builtin/RatesMerge.h"
 #include "builtin/WordRead.h"
+#include "catalogue/ValueStream.h"
+#include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -64,6 +68,25 @@ TEST(WordReader, NumericWords)
     EXPECT_FALSE(IsNumericWord("Won"));
     EXPECT_FALSE(IsNumericWord("1.2.3"));
     EXPECT_FALSE(IsNumericWord("$10"));
+}
+
+// A rates file is a few kilobytes; a huge one (here sparse, so the bytes are
+// really there) is refused before it is read into memory, by the reader and
+// by the update from published rates.
+TEST(WordReader, RefusesFilesOverTheLimitBeforeReadingThem)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("Currency.txt");
+    const std::string row = "GBP British Pounds 1.6832\r\n";
+    test::WriteFileText(path, row + std::string(MaxWordFileSize - row.size(), ' '));
+    EXPECT_EQ(TWordReader(path).Lines.size(), 2u) << "a file of the largest size loads";
+    for (std::uintmax_t size : {MaxWordFileSize + 1, std::uintmax_t{5} << 30}) {
+        SCOPED_TRACE(size);
+        std::filesystem::resize_file(path, size);
+        EXPECT_THROW(TWordReader{path}, EReadError);
+        const PublishedRates rates{"2026-12-07", {{"USD", 1.1645L}}};
+        EXPECT_THROW(UpdateCurrencyFile(dir.path(), rates, "https://example.invalid/"), EReadError);
+    }
 }
 
 }  // namespace

@@ -243,6 +243,45 @@ TEST(PackageFile, HostileLengthsFailWithoutAllocating)
     }
 }
 
+// Sparse files whose declared lengths are really there: a string longer than
+// any package holds is refused before it is allocated or read.
+TEST(PackageFile, HugeDeclaredLengthsAreRefusedEvenWhenTheBytesExist)
+{
+    TempDir dir;
+    struct Row {
+        const char* name;
+        const char* head;  // followed by zeros up to `size`
+        std::uintmax_t size;
+    } rows[] = {
+        {"caption of 4 GB in a 5 GB file", "09 0C F0 FF FF FF", std::uintmax_t{5} << 30},
+        {"symbol one byte over the limit", "09 06 00 01 06 01 43 01 0C 01 00 10 00", 3u << 20},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = dir.file("big.qv");
+        WriteFileBytes(path, HexBytes(row.head));
+        std::filesystem::resize_file(path, row.size);
+        TCategories cats;
+        EXPECT_THROW(cats.LoadFromFile(path), EReadError);
+    }
+}
+
+TEST(PackageFile, TheLongestStringRoundTripsAndALongerOneIsNeverWritten)
+{
+    TempDir dir;
+    TCategories cats;
+    cats.AppendCategory("C").AppendUnit("u", std::string(MaxStringLength, 'd'), 1.0L);
+    cats.SaveToFile(dir.file("p.qv"));
+    TCategories back;
+    back.LoadFromFile(dir.file("p.qv"));
+    EXPECT_EQ(back.CategoryAt(0).UnitAt(0).Definition.size(), MaxStringLength);
+
+    cats.Caption = std::string(MaxStringLength + 1, 'c');
+    EXPECT_THROW(cats.SaveToFile(dir.file("p.qv")), EWriteError);
+    back.LoadFromFile(dir.file("p.qv"));
+    EXPECT_EQ(back.Caption, "") << "the old file stays";
+}
+
 TEST(PackageFile, StoredPositionsOutsideTheUnitsLoadAndAreCheckedOnUse)
 {
     TempDir dir;
