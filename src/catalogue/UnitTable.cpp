@@ -93,7 +93,11 @@ void SaveTableAsCsv(const std::string& path, const TableHeading& heading, const 
         // folder without write permission).
         const int cause = errno;
         if (cause == 0) throw;
-        throw EFileError(std::string(e.what()) + " (" + std::strerror(cause) + ")");
+        const std::string reason = std::string(" (") + std::strerror(cause) + ")";
+        EFileError withCause = e.Pattern().empty() ? EFileError(std::string(e.what()) + reason)
+                                                   : EFileError(e.Pattern() + reason, e.Path());
+        withCause.SetUnsavedFile(e.UnsavedFile());
+        throw withCause;
     }
 }
 

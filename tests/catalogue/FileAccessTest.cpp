@@ -2,6 +2,7 @@
 #include "builtin/RatesMerge.h"
 #include "catalogue/Category.h"
 #include "catalogue/FileAccess.h"
+#include "catalogue/UnitTable.h"
 #include "catalogue/ValueStream.h"
 #include "support/FailingFiles.h"
 #include "support/TempDir.h"
@@ -49,6 +50,13 @@ const Writer Writers[] = {
      [](const std::string& dir) {
          const PublishedRates rates{"2026-12-07", {{"USD", 1.1645L}, {"JPY", 181.02L}, {"PLN", 4.227L}}};
          UpdateCurrencyFile(dir, rates, "https://example.invalid/rates.xml");
+     }},
+    {"table saved as CSV over an older one", "t.csv",
+     [](const std::string& dir) { SaveTableAsCsv(dir + "t.csv", {"Length", "1", "m"}, {{"m", "meters", "1"}}); },
+     [](const std::string& dir) {
+         std::vector<TableRow> rows;
+         for (int i = 0; i < 2000; ++i) rows.push_back({"u" + std::to_string(i), "unit, \"" + std::to_string(i), "1"});
+         SaveTableAsCsv(dir + "t.csv", {"Length", "2", "m"}, rows);
      }},
 };
 
