@@ -2,34 +2,22 @@
 // units, for Currency (167 units), on the offscreen platform. The keys type
 // "dollar" and erase it again, so every stroke changes the list.
 #include "app/MainWindow.h"
-#include "builtin/BuildCats.h"
+#include "OffscreenBench.h"
+#include "catalogue/Category.h"
 #include "catalogue/Packages.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <unistd.h>
-
 namespace {
 
 void BM_FilterKeyStroke(benchmark::State& state)
 {
-    const std::string dir =
-        (std::filesystem::temp_directory_path() / ("quantova-bench-" + std::to_string(getpid()))).string() + "/";
-    std::filesystem::create_directories(dir);
-    qv::ResetPackageState();
-    qv::ProgramDir = dir;
-    qv::Catalogue.Caption = "Benchmark";
-    qv::PackageCaptions = {"Benchmark"};
-    qv::PackageFiles = {""};
-    std::vector<std::string> work{"Currency"};
-    qv::BuildBuiltInCategories(qv::Catalogue, work, dir);
+    const qv::bench::BenchPackage package({"Currency"});
 
     qv::TFrmMain window(nullptr);
     window.show();
@@ -50,20 +38,8 @@ void BM_FilterKeyStroke(benchmark::State& state)
         grid->viewport()->repaint();
     }
     state.counters["units"] = qv::Catalogue.CategoryAt(0).UnitCount();
-    qv::ResetPackageState();
-    std::filesystem::remove_all(dir);
 }
 
 BENCHMARK(BM_FilterKeyStroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
