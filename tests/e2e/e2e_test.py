@@ -16,88 +16,29 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import xsession  # noqa: E402
+
 QUANTOVA, QVDUMP = sys.argv[1], sys.argv[2]
-WORK = tempfile.mkdtemp(prefix="quantova-e2e-")
+# The private X display with openbox, and the work folder the program runs in.
+SESSION = xsession.Session("quantova-e2e-")
+WORK = SESSION.work
 VIEW = os.path.join(WORK, "view.txt")
 PACKAGE = os.path.join(WORK, "Custom Category.qv")
-processes = []
-
-
-def fail(message):
-    shot = os.path.join(WORK, "failure.png")
-    subprocess.run(["import", "-window", "root", shot], env=ENV, check=False,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    print("FAILED:", message)
-    print("work directory (screenshot failure.png):", WORK)
-    cleanup(keep=True)
-    sys.exit(1)
-
-
-def cleanup(keep=False):
-    for p in reversed(processes):
-        if p.poll() is None:
-            p.terminate()
-            try:
-                p.wait(5)
-            except subprocess.TimeoutExpired:
-                p.kill()
-    if not keep:
-        shutil.rmtree(WORK, ignore_errors=True)
-
-
-def start_display():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    processes.append(xvfb)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return ":" + number.decode().strip()
-
-
-ENV = dict(os.environ)
+ENV = SESSION.env
 ENV.update({
-    "QT_QPA_PLATFORM": "xcb",
     "QUANTOVA_VIEW_DUMP": VIEW,
     "XDG_CONFIG_HOME": os.path.join(WORK, "config"),
-    "LC_ALL": "C.UTF-8",
 })
-
-
-def xdo(*args, check=True):
-    r = subprocess.run(["xdotool", *args], env=ENV, capture_output=True, text=True)
-    if check and r.returncode != 0:
-        fail("xdotool %s: %s" % (" ".join(args), r.stderr.strip()))
-    return r.stdout.strip()
-
-
-def wait_for(what, predicate, timeout=20.0):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        result = predicate()
-        if result:
-            return result
-        time.sleep(0.02)
-    fail("timed out waiting for " + what)
-
-
-def find_window(title, timeout=20.0):
-    def found():
-        out = xdo("search", "--onlyvisible", "--name", "^%s$" % title, check=False)
-        return out.split()[-1] if out else None
-    wid = wait_for("window '%s'" % title, found, timeout)
-    xdo("windowactivate", "--sync", wid)
-    time.sleep(0.15)
-    return wid
+fail = SESSION.fail
+cleanup = SESSION.cleanup
+xdo = SESSION.xdo
+wait_for = SESSION.wait_for
+find_window = SESSION.find_window
+keys = SESSION.keys
+type_text = SESSION.type_text
 
 
 def gone(title):
@@ -160,7 +101,7 @@ def start_program():
         os.remove(VIEW)
     p = subprocess.Popen([os.path.join(WORK, "quantova")], cwd=WORK, env=ENV,
                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    processes.append(p)
+    SESSION.processes.append(p)
     return p
 
 
@@ -389,10 +330,6 @@ def category_click_after_typing(program, main):
 
 
 def main():
-    global ENV
-    ENV["DISPLAY"] = start_display()
-    processes.append(subprocess.Popen(["openbox"], env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    time.sleep(0.5)
     shutil.copy2(QUANTOVA, os.path.join(WORK, "quantova"))
 
     first_run()
@@ -408,11 +345,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except SystemExit:
-        raise
-    except BaseException as e:  # report, clean up, fail
-        print("FAILED with an exception:", repr(e))
-        cleanup(keep=True)
-        sys.exit(1)
+    xsession.run(main, [SESSION])
