@@ -53,7 +53,9 @@ Examples:
   quantova-cli --list velocity                       the units of Velocity (Speed)
   quantova-cli -l Currency -f csv                    the currencies and their rates
   quantova-cli --update-rates                        the rates of today
-  printf '1 in cm\n3 ft m\n' | quantova-cli --batch   2.54 and 0.9144)";
+  printf '1 in cm\n3 ft m\n' | quantova-cli --batch   2.54 and 0.9144
+
+Exit statuses, files and the environment: man quantova-cli.)";
 
 }  // namespace
 
@@ -65,6 +67,22 @@ std::optional<OutputFormat> CliOptions::Format() const
     if (FormatName == "json") return OutputFormat::Json;
     return std::nullopt;
 }
+
+namespace {
+
+// The ways to call the program, one a line, as help2man reads a synopsis.
+class SynopsisFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App*, std::string) const override
+    {
+        return "Usage: quantova-cli [OPTION]... VALUE FROM [TO]...\n"
+               "  or:  quantova-cli [OPTION]... --list [CATEGORY]\n"
+               "  or:  quantova-cli [OPTION]... --batch < CONVERSIONS\n"
+               "  or:  quantova-cli --update-rates [URL|FILE]\n";
+    }
+};
+
+}  // namespace
 
 bool CliOptions::WasGiven(const char* name) const
 {
@@ -82,6 +100,7 @@ void AddOptions(CLI::App& app, CliOptions& options)
     app.add_option("args", options.Args, "Convert VALUE from unit FROM to each TO; with no TO, into every visible "
                                          "unit of the category. With --list: a category name.")
         ->option_text("VALUE FROM [TO...]");
+    app.formatter(std::make_shared<SynopsisFormatter>());
     app.get_formatter()->column_width(34);
     app.add_option("-p,--precision", options.Style.Precision, "Significant digits, 2 to 18 (default 6)")
         ->check(CLI::Range(2, 18))
