@@ -119,6 +119,12 @@ TEST_F(CliRuns, ControlCharactersNeverReachTheTerminal)
     const test::CliResult message = Run({"-q", "1", "\x1b[2J", "m"});
     EXPECT_EQ(message.status, 3);
     EXPECT_EQ(message.err.find('\x1b'), std::string::npos) << message.err;
+
+    // The rates helper's messages name files and quote documents.
+    fs::copy_file(QUANTOVA_UPDATE_RATES_BINARY, program + "quantova-update-rates");
+    const test::CliResult rates = Run({"--update-rates", dir.path() + "rates\x1b]0;owned\x07.xml"});
+    EXPECT_EQ(rates.status, 5);
+    EXPECT_NE(rates.err.find("rates?]0;owned?.xml"), std::string::npos) << rates.err;
 }
 
 TEST_F(CliRuns, CompletionsOfferCategoriesAndUnitsInEachShell)
