@@ -253,6 +253,9 @@ TEST_F(Cli, LocaleSeparatorOnlyWhenAsked)
     const Result local = Run({"--builtin", "--locale", "--batch"}, "1,5 km mi\n1.5 km mi\n", {}, german);
     EXPECT_EQ(local.out, "0,932057\n\n");
     EXPECT_NE(local.err.find("line 2: Entry could not be evaluated"), std::string::npos) << local.err;
+    // JSON numbers keep their '.', whatever the user's separator.
+    const Result json = Run({"--builtin", "--locale", "-f", "json", "1,5", "m", "km"}, {}, {}, german);
+    EXPECT_NE(json.out.find("\"value\": 0.0015}"), std::string::npos) << json.out;
 }
 
 
