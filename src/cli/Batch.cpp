@@ -24,6 +24,7 @@ constexpr std::size_t MinShareLines = 1 << 12;  // below this a thread costs mor
 constexpr std::size_t MaxThreads = 8;
 constexpr std::size_t MaxWords = 16;            // bounds the search for multi-word units
 constexpr std::size_t MaxLineBytes = 1 << 20;   // a longer line is refused
+constexpr std::size_t MaxBlockBytes = 1 << 24;  // so long lines cannot make a block huge
 constexpr std::size_t ReadBytes = 1 << 16;
 
 bool outputClosed = false;
@@ -319,11 +320,12 @@ int RunBatch(Converter& converter, std::int32_t category, std::optional<OutputFo
 
     const int fd = ::fileno(in);
     std::vector<InputLine> lines(BlockLines);
-    std::size_t count = 0;
+    std::size_t count = 0, blockBytes = 0;
     long long nextNumber = 1;
     std::string partial;  // the line read so far
     bool tooLong = false;  // the line read so far is over the limit: its rest is dropped
     const auto endLine = [&] {
+        blockBytes += partial.size();
         lines[count].text.swap(partial);
         lines[count].tooLong = tooLong;
         partial.clear();
@@ -332,8 +334,12 @@ int RunBatch(Converter& converter, std::int32_t category, std::optional<OutputFo
     };
     const auto flush = [&] {
         const bool written = writer.Convert(lines, count, nextNumber);
+        // Slots keep their buffers for the next block, but not those of long lines.
+        for (std::size_t i = 0; i < count; ++i)
+            if (lines[i].text.capacity() > 4096) std::string().swap(lines[i].text);
         nextNumber += static_cast<long long>(count);
         count = 0;
+        blockBytes = 0;
         return written;
     };
 
@@ -361,7 +367,7 @@ int RunBatch(Converter& converter, std::int32_t category, std::optional<OutputFo
             if (newline == std::string_view::npos) break;
             chunk.remove_prefix(newline + 1);
             endLine();
-            if (count == BlockLines && !flush()) return ExitData;
+            if ((count == BlockLines || blockBytes >= MaxBlockBytes) && !flush()) return ExitData;
         }
         // Answer what is complete once the writer pauses.
         if (count > 0 && !InputWaiting(fd) && !flush()) return ExitData;
