@@ -163,7 +163,9 @@ TEST(ConvertCell, ArithmeticFaultsBecomeShortTexts)
         const TConversionCell cell = ConvertCell(c, row.Target);
         EXPECT_EQ(cell.Fault, row.Fault);
         EXPECT_EQ(cell.Message, row.Message);
-        if (!cell.Failed()) EXPECT_EQ(cell.Value, c.ConvertTo(row.Target));
+        if (!cell.Failed()) {
+            EXPECT_EQ(cell.Value, c.ConvertTo(row.Target));
+        }
     }
     EXPECT_THROW(ConvertCell(c, 9), EListError);
 }
