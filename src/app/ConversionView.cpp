@@ -29,8 +29,8 @@
 namespace qv {
 namespace {
 
-// "Length, 1e4930 mi in fm: Floating point overflow": the status line of a
-// highlighted unit whose value cannot be computed.
+// "Length, 1e4930 mi in fm: overflow": the status line of a highlighted
+// unit whose value cannot be computed.
 constexpr const char* FailedConversionIn = " in ";
 
 QTableWidgetItem* Cell(const QString& text, const QString& hint = {})
@@ -260,7 +260,7 @@ void TConversionView::UpdateStatusLine(TCategory& c)
     // says what failed, for the value entered or for 1 of the entry unit.
     const auto failed = [&](const QString& value, const TConversionCell& cell) {
         return name + QStringLiteral(", ") + value + QLatin1Char(' ') + from + QLatin1String(FailedConversionIn) + to +
-               QStringLiteral(": ") + ToQ(cell.Message);
+               QStringLiteral(": ") + ToQ(cell.Fault);
     };
     QString summary;
     const TConversionCell entered = ConvertCell(c, c.SelectedIndex);
