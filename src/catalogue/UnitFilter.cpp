@@ -72,6 +72,21 @@ bool ContainsFolded(std::string_view haystack, std::string_view needle)
     return false;
 }
 
+// Whether the folded form of `text` may differ from its folded bytes: only
+// a degree sign or a "deg" makes it differ.
+bool HasDegreeForm(std::string_view text)
+{
+    const auto& fold = FoldTable();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = fold[static_cast<unsigned char>(text[i])];
+        if (c == Degree) return true;
+        if (c == 'd' && i + 2 < text.size() && fold[static_cast<unsigned char>(text[i + 1])] == 'e' &&
+            fold[static_cast<unsigned char>(text[i + 2])] == 'g')
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 char FoldForSearch(char c)
@@ -120,9 +135,11 @@ UnitFilter::UnitFilter(std::string_view text) : folded_(FoldForSearch(text)), by
 bool UnitFilter::Matches(const TUnit& unit) const
 {
     if (ContainsFolded(unit.Symbol, bytes_) || ContainsFolded(unit.Definition, bytes_)) return true;
-    // The degree forms differ from the bytes only where a "°" or "deg" is.
-    return FoldForSearch(unit.Symbol).find(folded_) != std::string::npos ||
-           FoldForSearch(unit.Definition).find(folded_) != std::string::npos;
+    // The folded forms differ from the bytes only where a "°" or "deg" is.
+    const auto holds = [this](const std::string& text) {
+        return HasDegreeForm(text) && FoldForSearch(text).find(folded_) != std::string::npos;
+    };
+    return holds(unit.Symbol) || holds(unit.Definition);
 }
 
 std::vector<std::int32_t> ListedUnits(const TCategory& c, const UnitFilter& filter)
