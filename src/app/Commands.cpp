@@ -6,6 +6,7 @@
 #include "app/EditingDialogs.h"
 #include "app/Printing.h"
 #include "app/RatesCommand.h"
+#include "catalogue/ConversionCell.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
@@ -86,8 +87,12 @@ void TFrmMain::DeleteUnitClick()
         TCategory& c = Catalogue.CategoryAt(index);
         const std::int32_t n = c.UnitCount();
         // Keep the entered quantity, expressed in the unit that becomes the
-        // entry unit when this one goes.
-        if (c.EntryIndex == s && n > 1) c.Value = c.ConvertTo(s == n - 1 ? s - 1 : s + 1);
+        // entry unit when this one goes; a quantity that cannot be expressed
+        // there (the unit going has factor 0) keeps its number.
+        if (c.EntryIndex == s && n > 1) {
+            const TConversionCell kept = ConvertCell(c, s == n - 1 ? s - 1 : s + 1);
+            if (!kept.Failed()) c.Value = kept.Value;
+        }
         if (s != c.DefaultIndex) {
             c.RemoveUnit(s);
         } else if (n == 1) {
@@ -191,6 +196,7 @@ void TFrmMain::StayonTop2Click()
         const Qt::WindowFlags flags = windowFlags() ^ Qt::WindowStaysOnTopHint;
         overrideWindowFlags(flags);
         if (QWindow* native = windowHandle()) native->setFlags(flags);
+        UpdateActions();
     });
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/MainControls.h"
 #include "app/RatesHint.h"
+#include "catalogue/ConversionCell.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 #include "expr/FormatValue.h"
@@ -28,10 +29,15 @@
 namespace qv {
 namespace {
 
-QTableWidgetItem* Cell(const QString& text)
+// "Length, 1e4930 mi in fm: overflow": the status line of a highlighted
+// unit whose value cannot be computed.
+constexpr const char* FailedConversionIn = " in ";
+
+QTableWidgetItem* Cell(const QString& text, const QString& hint = {})
 {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (!hint.isEmpty()) item->setToolTip(hint);
     return item;
 }
 
@@ -215,17 +221,23 @@ void TConversionView::RefreshView()
     const std::optional<UnitFilter> filter = CurrentFilter();
     grid2Units_ = filter ? ListedUnits(*c, *filter) : std::vector<std::int32_t>{};
     c_.FilterBar->ShowNoMatch(grid2Units_.empty() && !c_.FilterBar->Text().isEmpty());
+    // A value that cannot be computed in a unit shows why in its cell
+    // ("overflow"); the other units still convert.
     grid1Rows_.reserve(static_cast<std::size_t>(c->UnitCount()));
+    std::vector<QString> faults(static_cast<std::size_t>(c->UnitCount()));
     for (std::int32_t i = 0; i < c->UnitCount(); ++i) {
         const QString label = UnitLabel(*c, i);
-        grid1Rows_.emplace_back(label, FormatValue(c->ConvertTo(i)));
+        const TConversionCell cell = ConvertCell(*c, i);
+        grid1Rows_.emplace_back(label, cell.Failed() ? ToQ(cell.Fault) : FormatValue(cell.Value));
+        if (cell.Failed()) faults[static_cast<std::size_t>(i)] = ToQ(cell.Message);
         c_.EntryUnit->addItem(label);
     }
     c_.Grid2->setRowCount(static_cast<int>(grid2Units_.size()));
     for (std::size_t listed = 0; listed < grid2Units_.size(); ++listed) {
-        const auto& [label, value] = grid1Rows_[static_cast<std::size_t>(grid2Units_[listed])];
+        const auto unit = static_cast<std::size_t>(grid2Units_[listed]);
+        const auto& [label, value] = grid1Rows_[unit];
         c_.Grid2->setItem(static_cast<int>(listed), 0, Cell(label));
-        c_.Grid2->setItem(static_cast<int>(listed), 1, Cell(value));
+        c_.Grid2->setItem(static_cast<int>(listed), 1, Cell(value, faults[unit]));
     }
 
     // 6.-9. Entry unit, highlighted unit, status line; the commands'
@@ -241,14 +253,26 @@ void TConversionView::UpdateStatusLine(TCategory& c)
         c_.StatusPanel0->setText(ToQ(c.Name));
         return;
     }
+    const QString name = c_.LBCategories->currentItem()->text();
+    const QString from = ToQ(c.UnitAt(c.EntryIndex).Symbol);
+    const QString to = ToQ(c.UnitAt(c.SelectedIndex).Symbol);
+    // A highlighted unit whose value cannot be computed: the status line
+    // says what failed, for the value entered or for 1 of the entry unit.
+    const auto failed = [&](const QString& value, const TConversionCell& cell) {
+        return name + QStringLiteral(", ") + value + QLatin1Char(' ') + from + QLatin1String(FailedConversionIn) + to +
+               QStringLiteral(": ") + ToQ(cell.Fault);
+    };
     QString summary;
-    {
-        // An arithmetic error must not leave the temporary 1 behind.
+    const TConversionCell entered = ConvertCell(c, c.SelectedIndex);
+    if (entered.Failed()) {
+        summary = failed(FormatValue(c.Value), entered);
+    } else {
         const auto restore = qScopeGuard([&c, saved = c.Value] { c.Value = saved; });
         c.Value = 1.0L;
-        summary = c_.LBCategories->currentItem()->text() + QStringLiteral(", 1 ") + ToQ(c.UnitAt(c.EntryIndex).Symbol) +
-                  QStringLiteral(" = ") + FormatValue(c.ConvertTo(c.SelectedIndex)) + QLatin1Char(' ') +
-                  ToQ(c.UnitAt(c.SelectedIndex).Symbol);
+        const TConversionCell one = ConvertCell(c, c.SelectedIndex);
+        summary = one.Failed() ? failed(QStringLiteral("1"), one)
+                               : name + QStringLiteral(", 1 ") + from + QStringLiteral(" = ") + FormatValue(one.Value) +
+                                     QLatin1Char(' ') + to;
     }
     c_.StatusPanel0->setText(summary);
     c.Value = c_.EntryValue->Number();

@@ -84,6 +84,9 @@ TMainActions::TMainActions(QObject* parent) : QObject(parent)
                              {Qt::CTRL | Qt::Key_R});
     // Nothing is hidden when the window is created.
     ShowUnits->setEnabled(false);
+    // The toggles, so that their buttons and the window manager show them.
+    for (QAction* toggle : {NumberFormat, Definitions, StayOnTop}) toggle->setCheckable(true);
+    ShowStates(false, true, false);
 }
 
 void TMainActions::AttachKeyTables(const TMainControls& c)
@@ -131,9 +134,12 @@ void TMainActions::Update(const TCategory* c, std::int32_t selectedUnit)
     SaveTable->setEnabled(c && c->UnitCount() > 0);
 }
 
-void TMainActions::SetDefinitionsShown(bool shown)
+void TMainActions::ShowStates(bool scientific, bool definitionsShown, bool onTop)
 {
-    Definitions->setToolTip(QLatin1String(shown ? HideDefinitionsHint : ShowDefinitionsHint));
+    NumberFormat->setChecked(scientific);
+    Definitions->setChecked(definitionsShown);
+    Definitions->setToolTip(QLatin1String(definitionsShown ? HideDefinitionsHint : ShowDefinitionsHint));
+    StayOnTop->setChecked(onTop);
 }
 
 bool TMainActions::eventFilter(QObject* watched, QEvent* event)

@@ -59,8 +59,10 @@ public:
     // is empty) and the unit highlighted in the grid (-1 for none).
     void Update(const TCategory* current, std::int32_t selectedUnit);
 
-    // The definitions toggle's hint names what it will do.
-    void SetDefinitionsShown(bool shown);
+    // The toggles show their state (a pressed button, a checked entry):
+    // scientific notation, definitions shown, the window on top. The
+    // definitions toggle's hint names what it will do.
+    void ShowStates(bool scientific, bool definitionsShown, bool onTop);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

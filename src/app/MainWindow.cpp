@@ -71,17 +71,13 @@ void TFrmMain::ConnectCommands()
     for (QAction* find : {a.FindUnit, a.FindUnitInList})
         connect(find, &QAction::triggered, this, [this] { Guarded([this] { view_->OpenFilter(); }); });
     connect(a.NumberFormat, &QAction::triggered, this, [this] { Guarded([this] { view_->ToggleNumberFormat(); }); });
-    connect(a.Definitions, &QAction::triggered, this, [this] {
-        Guarded([this] {
-            actions_->SetDefinitionsShown(!view_->ShowDefinitions());
-            view_->ToggleDefinitions();
-        });
-    });
+    connect(a.Definitions, &QAction::triggered, this, [this] { Guarded([this] { view_->ToggleDefinitions(); }); });
 }
 
 void TFrmMain::UpdateActions()
 {
     actions_->Update(view_->CurrentCategory(), view_->SelectedUnitIndex());
+    actions_->ShowStates(view_->UseScientific(), view_->ShowDefinitions(), windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 void TFrmMain::Splitter1Moved()

@@ -21,6 +21,17 @@ std::string FilterOwner(std::int32_t categoryIndex)
     return Catalogue.Caption + '\n' + std::to_string(categoryIndex) + '\n' + Catalogue.CategoryAt(categoryIndex).Name;
 }
 
+// The filter text in the units' own characters; none when a character
+// cannot be one of them, so that it matches nothing. The Greek mu of a
+// keyboard layout stands for the micro sign the units use.
+std::optional<std::string> FilterBytes(QString text)
+{
+    text.replace(QChar(0x03BC), QChar(0x00B5));
+    std::string bytes = FromQ(text);
+    if (ToQ(bytes) != text) return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
 std::optional<UnitFilter> TConversionView::CurrentFilter()
@@ -31,10 +42,9 @@ std::optional<UnitFilter> TConversionView::CurrentFilter()
         c_.FilterBar->Clear();
         return UnitFilter();
     }
-    const std::string bytes = FromQ(text);
-    // A character that no unit text can hold matches nothing.
-    if (ToQ(bytes) != text) return std::nullopt;
-    return UnitFilter(bytes);
+    const std::optional<std::string> bytes = FilterBytes(text);
+    if (!bytes) return std::nullopt;
+    return UnitFilter(*bytes);
 }
 
 void TConversionView::PlaceControls()
@@ -73,9 +83,15 @@ void TConversionView::FilterEnter()
     RunGuarded(c_.Form, [this] {
         TCategory* c = CurrentCategory();
         if (!c || grid2Units_.empty()) return;
-        c->SelectedIndex = grid2Units_.front();
+        // The unit whose symbol was typed ("mil"), else the first listed.
+        const std::optional<std::string> typed = FilterBytes(c_.FilterBar->Text());
+        const std::int32_t named = typed ? SymbolTyped(*c, grid2Units_, *typed) : -1;
+        c->SelectedIndex = named >= 0 ? named : grid2Units_.front();
         RefreshView();
-        c_.Grid2->scrollToTop();
+        if (named < 0 || !c_.Grid2->currentItem())
+            c_.Grid2->scrollToTop();
+        else
+            c_.Grid2->scrollToItem(c_.Grid2->currentItem());
     });
 }
 

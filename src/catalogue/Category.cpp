@@ -118,6 +118,7 @@ void TCategory::SetDefaultUnit(std::int32_t index)
 {
     if (index != -1) {
         const Extended base = UnitAt(index).Factor;
+        if (base == 0) throw EZeroFactorDefault(UnitAt(index).Symbol + ZeroFactorDefaultEnd);
         std::vector<Extended> factors(UnitItems.size());
         for (std::size_t j = 0; j < UnitItems.size(); ++j)
             factors[j] = j == static_cast<std::size_t>(index) ? 1.0L : CheckedDiv(UnitItems[j].Factor, base);
@@ -131,6 +132,8 @@ Extended TCategory::ConvertTo(std::int32_t index) const
     const TUnit& from = UnitAt(EntryIndex);
     const TUnit& to = UnitAt(index);
     if (Name == TemperatureCategoryName) return ConvertTemperature(Value, ScaleOf(from), ScaleOf(to));
+    // Value × 0 would read as 0 in every unit: a silent wrong answer.
+    if (from.Factor == 0) throw EZeroDivide();
     return CheckedDiv(CheckedMul(Value, from.Factor), to.Factor);
 }
 

@@ -33,7 +33,15 @@ public:
     using EQuantovaError::EQuantovaError;
 };
 
+// A unit of factor 0 chosen as the default: every other factor would be
+// divided by 0. "<symbol> cannot be the default unit: its factor is 0."
+class EZeroFactorDefault : public EQuantovaError {
+public:
+    using EQuantovaError::EQuantovaError;
+};
+
 inline constexpr const char* TemperatureCategoryName = "Temperature";
+inline constexpr const char* ZeroFactorDefaultEnd = " cannot be the default unit: its factor is 0.";
 
 // Raises eNameError "<symbol> already exists. A unit's symbol must be unique."
 [[noreturn]] void ThrowSymbolTaken(const std::string& symbol);
@@ -78,11 +86,13 @@ public:
 
     // Makes unit `index` the default and divides every factor by its old
     // factor, so conversions do not change; -1 only clears DefaultIndex.
-    // All or nothing: on an arithmetic error no factor has changed.
+    // All or nothing: on an arithmetic error no factor has changed. A unit of
+    // factor 0 is refused with EZeroFactorDefault.
     void SetDefaultUnit(std::int32_t index);
 
     // Value (in the unit at EntryIndex) expressed in the unit at `index`.
-    // Raises the arithmetic errors and EListError.
+    // Raises the arithmetic errors and EListError; an entry unit of factor 0
+    // raises EZeroDivide, as it holds no quantity to convert.
     Extended ConvertTo(std::int32_t index) const;
 
     void WriteTo(ValueWriter& writer) const;

@@ -114,7 +114,10 @@ auto Evaluating(Work work)
     }
 }
 
-void Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std::string& out)
+// Writes the conversion. Into every unit (no target named), a unit that
+// cannot be converted shows why in its row and on standard error ("zf:
+// Floating point division by zero"), and the run ends with ExitEvaluation.
+int Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std::string& out, std::FILE* err)
 {
     const std::string from = Utf8ToCp1252(o.Args[1]);
     std::vector<std::string> targets;
@@ -131,9 +134,21 @@ void Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std
         table.AddRow({category.UnitAt(unit).Symbol, category.UnitAt(unit).Definition, text});
         values += Cp1252ToUtf8(text) + '\n';
     };
+    int status = ExitOk;
     if (units.To.empty()) {
-        for (std::int32_t u = 0; u < category.UnitCount(); ++u)
-            if (!category.UnitAt(u).Hidden) add(u);
+        for (std::int32_t u = 0; u < category.UnitCount(); ++u) {
+            const TUnit& unit = category.UnitAt(u);
+            if (unit.Hidden) continue;
+            const TConversionCell cell = converter.Cell(units.Category, units.From, value, u);
+            if (!cell.Failed()) {
+                add(u);
+                continue;
+            }
+            table.AddRow({unit.Symbol, unit.Definition, cell.Fault});
+            const std::string why = Format(msg::FailedUnit, unit.Symbol) + cell.Message;
+            std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(why).c_str());
+            status = ExitEvaluation;
+        }
     } else {
         for (std::int32_t unit : units.To) add(unit);
     }
@@ -142,6 +157,7 @@ void Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std
         out += values;
     else
         table.WriteTo(out, o.Format().value_or(OutputFormat::Table));
+    return status;
 }
 
 int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
@@ -158,6 +174,7 @@ int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
 
     Converter converter(source.Catalogue, o.Style, source.Unavailable);
     std::string results;
+    int status = ExitOk;
     if (o.CompleteUnits) {
         ListSymbols(source.Catalogue, results);
     } else if (o.List) {
@@ -171,10 +188,10 @@ int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
     } else {
         const std::int32_t filter = o.Category.empty() ? -1 : CategoryPosition(converter.Lookup(), o.Category);
         if (o.Batch) return RunBatch(converter, filter, o.Format(), in, out, err);
-        Convert(o, converter, filter, results);
+        status = Convert(o, converter, filter, results, err);
     }
     std::fwrite(results.data(), 1, results.size(), out);
-    return ExitOk;
+    return status;
 }
 
 }  // namespace

@@ -45,6 +45,14 @@ Extended Converter::Convert(std::int32_t category, std::int32_t from, Extended v
     return c.ConvertTo(to);
 }
 
+TConversionCell Converter::Cell(std::int32_t category, std::int32_t from, Extended value, std::int32_t to)
+{
+    TCategory& c = catalogue_.CategoryAt(category);
+    c.Value = value;
+    c.EntryIndex = from;
+    return ConvertCell(c, to);
+}
+
 std::string Converter::Text(Extended value) const
 {
     return FormatValue(value, style_.Precision, style_.Scientific);

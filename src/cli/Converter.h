@@ -5,6 +5,7 @@
 // written as the window's list of units shows it.
 
 #include "catalogue/Category.h"
+#include "catalogue/ConversionCell.h"
 #include "cli/UnitLookup.h"
 
 #include <string>
@@ -36,6 +37,8 @@ public:
     // `value` (in unit `from` of `category`) in unit `to`. Raises the
     // arithmetic errors.
     Extended Convert(std::int32_t category, std::int32_t from, Extended value, std::int32_t to);
+    // The same, with an arithmetic error caught and described.
+    TConversionCell Cell(std::int32_t category, std::int32_t from, Extended value, std::int32_t to);
 
     // The text the window shows for a converted value.
     std::string Text(Extended value) const;

@@ -55,6 +55,8 @@ TFrmAddUnit::TFrmAddUnit(QWidget* parent) : TFixedDialog(parent)
     props.Hex = false;
     props.Units = 1;
     Edit2->LoadProperties(props);
+    // A unit of size 0 could be converted neither from nor to.
+    Edit2->SetMinExclusive(true);
 
     Button1 = MakeButton(this, "Button1", dialogtext::Add, {63, 121, ButtonWidth, ButtonHeight});
     Button1->setDefault(true);

@@ -41,6 +41,11 @@ public:
     EMaxError() : EQuantovaError("") {}
 };
 
+class EMinExclusiveError : public EQuantovaError {
+public:
+    EMinExclusiveError() : EQuantovaError("") {}
+};
+
 constexpr Extended Int32Min = -2147483648.0L;
 constexpr Extended Int32Max = 2147483647.0L;
 constexpr int MaxTextLength = 32767;
@@ -254,6 +259,7 @@ bool TDataEdit::ValidateOnExit()
     try {
         const Extended v = Number();
         if (integerOnly_ && v != std::trunc(v)) throw EIntError();
+        if (minExclusive_ && v <= minVal_) throw EMinExclusiveError();
         if (v < minVal_) throw EMinError();
         if (v > maxVal_) throw EMaxError();
         setText(ToQ(DisplayText(v, hex_)));
@@ -265,6 +271,8 @@ bool TDataEdit::ValidateOnExit()
     } catch (const EMinError&) {
         SetNumber(minVal_);
         message = QString::fromLatin1(msg::EntryBelowMin) + ToQ(DisplayText(minVal_, hex_));
+    } catch (const EMinExclusiveError&) {
+        message = QString::fromLatin1(msg::EntryNotAboveMin) + ToQ(DisplayText(minVal_, hex_));
     } catch (const EMaxError&) {
         SetNumber(maxVal_);
         message = QString::fromLatin1(msg::EntryAboveMax) + ToQ(DisplayText(maxVal_, hex_));

@@ -31,6 +31,7 @@ inline constexpr const char* InformationTitle = "Information";
 inline constexpr const char* EntryNotValidInteger = "Entry must be a valid integer.";
 inline constexpr const char* EntryNotInteger = "Entry must be an integer.";
 inline constexpr const char* EntryBelowMin = "Entry must be greater than or equal to ";
+inline constexpr const char* EntryNotAboveMin = "Entry must be greater than ";
 inline constexpr const char* EntryAboveMax = "Entry must be less than or equal to ";
 inline constexpr const char* EntryTooLong =
     "Entry is too long: a value or expression may have at most 32767 characters.\rThe text was not inserted.";
@@ -92,6 +93,10 @@ public:
     // (the bound has been stored by then).
     Extended MinVal() const { return minVal_; }
     void SetMinVal(Extended x);
+    // MinVal itself is refused too ("Entry must be greater than 0"); the
+    // text is then left as typed, since no bound can be written in.
+    bool MinExclusive() const { return minExclusive_; }
+    void SetMinExclusive(bool on) { minExclusive_ = on; }
 
     // Largest accepted value. Held at or above MinVal (and in 32 bits when
     // IntegerOnly); a current value above it is pulled down to it. Raises as
@@ -154,6 +159,7 @@ private:
     bool hex_ = false;
     Extended maxVal_ = 0;
     Extended minVal_ = 0;
+    bool minExclusive_ = false;
     QString unitsString_;
     int units_ = 1;
     std::function<void()> onExit_;

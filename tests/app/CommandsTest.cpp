@@ -8,6 +8,7 @@
 #include "widgets/DataEdit.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -329,6 +330,68 @@ TEST_F(Commands, CopyValuePutsTheGridTextOnTheClipboard)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ValueOf(QStringLiteral("ft (feet)")));
 }
 
+// What the list shows reads back as the same value: a copied row pasted
+// into the value field.
+TEST_F(Commands, CopiedValuePastedIntoTheFieldReadsBackTheSame)
+{
+    OpenWithDialogs();
+    ClickRow(RowOf(QStringLiteral("light yr (light years)")));
+    Press(Grid(), Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(copied, QStringLiteral("1.05702e-16"));
+    auto* field = Find<TDataEdit>("EntryValue");
+    field->setFocus();
+    field->selectAll();
+    QTest::keySequence(field, QKeySequence::Paste);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(ValueOf(QStringLiteral("m (meters)")), copied);
+}
+
+// A unit of factor 0, as an older package file may hold: every unit is
+// listed, its cells say why they fail, the others convert, and every
+// command on the list works, so the unit can be hidden or deleted. It cannot
+// become the default.
+TEST_F(Commands, ZeroFactorUnitFromAPackageFileLeavesTheCategoryUsable)
+{
+    OpenWithDialogs({"Length"});
+    Catalogue.CategoryAt(0).AppendUnit("zf", "zero factor", 1.0L);
+    Catalogue.CategoryAt(0).UnitAt(38).Factor = 0.0L;
+    const std::string path = dir.path() + "old.qv";
+    Catalogue.SaveToFile(path);
+    Catalogue.LoadFromFile(path);
+    window->RefreshView();
+    const QString zf = QStringLiteral("zf (zero factor)");
+    const QString ft = QStringLiteral("ft (feet)");
+    ASSERT_EQ(Grid()->rowCount(), 39);
+    EXPECT_EQ(ValueOf(zf), QStringLiteral("division by zero"));
+    EXPECT_EQ(ValueOf(ft), QStringLiteral("3.28084"));
+    ClickRow(RowOf(zf));
+    EXPECT_EQ(Status(0), QStringLiteral("Length, 1 m in zf: division by zero"));
+    for (const char* button : {"SpeedButton4", "SpeedButton5", "SpeedButton8"})
+        EXPECT_TRUE(Button(button)->isEnabled()) << button;
+
+    SeenBox refused;
+    ModalScript script;
+    script.thenMessageBox(&refused);
+    Press(Grid(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(refused.text, QStringLiteral("zf cannot be the default unit: its factor is 0."));
+    EXPECT_EQ(Current().UnitAt(6).Factor, 1.0L) << "nothing rebased";
+
+    // As the entry unit it holds no quantity: no row reads 0.
+    DoubleClickRow(RowOf(zf));
+    EXPECT_EQ(ValueOf(ft), QStringLiteral("division by zero"));
+    Press(Grid(), Qt::Key_H);
+    EXPECT_EQ(RowOf(zf), -1);
+    Catalogue.CategoryAt(0).UnitAt(38).Hidden = false;
+    window->RefreshView();
+    ClickRow(RowOf(zf));
+    Press(Grid(), Qt::Key_Delete);
+    EXPECT_EQ(Current().UnitCount(), 38);
+    EXPECT_EQ(Current().UnitAt(Current().EntryIndex).Symbol, "p") << "the unit before it";
+    EXPECT_EQ(ValueOf(QStringLiteral("p (picas, printer)")), QStringLiteral("1"));
+}
+
 // --- Window commands ------------------------------------------------------------
 
 TEST_F(Commands, CancellingTheInstallWarningChangesNothing)
@@ -379,10 +442,13 @@ TEST_F(Commands, InstallingMovesTheWindowAsideAndPutsItBack)
 TEST_F(Commands, StayOnTopToggles)
 {
     OpenWithDialogs();
+    auto* action = Find<QAction>("StayOnTop");  // checked while on top
     Press(Grid(), Qt::Key_T);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(action->isChecked());
     Press(Categories(), Qt::Key_T);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(action->isChecked());
 }
 
 TEST_F(Commands, AboutOpensOnF1InEveryKeyTable)

@@ -52,20 +52,28 @@ TEST_F(ConversionView, TypedExpressionIsConvertedIntoEveryUnit)
 TEST_F(ConversionView, NumberFormatAndDefinitionsToggle)
 {
     Open();
+    // The buttons are pressed while scientific notation or definitions are on.
+    auto* format = Find<QToolButton>("SpeedButton7");
+    auto* definitions = Find<QToolButton>("SpeedButton12");
+    EXPECT_FALSE(format->isChecked());
+    EXPECT_TRUE(definitions->isChecked());
     ClickRow(RowOf(Ft));
     Press(Grid(), Qt::Key_N);
     EXPECT_EQ(ValueOf(Ft), QStringLiteral("3.28084e+0"));
     EXPECT_EQ(ValueOf(Km), QStringLiteral("1.00000e-3"));
-    Find<QToolButton>("SpeedButton7")->click();
+    EXPECT_TRUE(format->isChecked());
+    format->click();
     EXPECT_EQ(ValueOf(Ft), QStringLiteral("3.28084"));
+    EXPECT_FALSE(format->isChecked());
 
-    auto* definitions = Find<QToolButton>("SpeedButton12");
     Press(Categories(), Qt::Key_D);
     EXPECT_EQ(definitions->toolTip(), QStringLiteral("Show Unit Definitions"));
+    EXPECT_FALSE(definitions->isChecked());
     EXPECT_EQ(ValueOf(QStringLiteral("ft")), QStringLiteral("3.28084"));
     EXPECT_EQ(Status(0), QStringLiteral("Length, 1 m = 3.28084 ft"));
     definitions->click();
     EXPECT_EQ(definitions->toolTip(), QStringLiteral("Hide Unit Definitions"));
+    EXPECT_TRUE(definitions->isChecked());
     EXPECT_EQ(ValueOf(Ft), QStringLiteral("3.28084"));
 }
 
@@ -244,16 +252,21 @@ TEST_F(ConversionView, UnreadableValueIsReportedAndNothingStored)
     Find<TDataEdit>("EntryValue")->setText(QStringLiteral("1"));
 }
 
-TEST_F(ConversionView, OverflowInAConversionKeepsTheValue)
+// A value that overflows in some units fails only their cells; the status
+// line says what failed while such a row is highlighted.
+TEST_F(ConversionView, OverflowFailsOnlyItsOwnCells)
 {
     Open();
-    SeenBox seen;
-    ModalScript script;
-    script.thenMessageBox(&seen);
-    EnterValue(QStringLiteral("1e4930"));  // 1e4930 m is beyond the extended range in fm
-    EXPECT_TRUE(script.done());
-    EXPECT_EQ(seen.text, QStringLiteral("Floating point overflow."));
-    EXPECT_EQ(Catalogue.CategoryAt(0).Value, 1E4930L) << "not the status line's temporary 1";
+    const QString fm = QStringLiteral("fm (fermies)");
+    EnterValue(QStringLiteral("1e4930"));  // beyond the extended range in fm
+    EXPECT_EQ(Catalogue.CategoryAt(0).Value, 1E4930L);
+    EXPECT_EQ(Grid()->rowCount(), 38);
+    EXPECT_EQ(ValueOf(fm), QStringLiteral("overflow"));
+    EXPECT_EQ(ValueOf(Km), QStringLiteral("1e4927"));
+    ClickRow(RowOf(fm));
+    EXPECT_EQ(Status(0), QStringLiteral("Length, 1e4930 m in fm: overflow"));
+    ClickRow(RowOf(Km));
+    EXPECT_EQ(Status(0), QStringLiteral("Length, 1 m = 0.001 km"));
 }
 
 TEST_F(ConversionView, EmptyCatalogueAndUnitlessCategoryShowEmptyControls)

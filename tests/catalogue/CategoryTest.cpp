@@ -1,4 +1,5 @@
 #include "catalogue/Category.h"
+#include "catalogue/ConversionCell.h"
 #include "catalogue/UnitAppender.h"
 
 #include <gtest/gtest.h>
@@ -97,7 +98,12 @@ TEST(SetDefaultUnit, ZeroFactorFailsWithoutChangingAnything)
 {
     TCategory c = LengthCategory();
     c.UnitAt(2).Factor = 0.0L;
-    EXPECT_THROW(c.SetDefaultUnit(2), EZeroDivide);
+    try {
+        c.SetDefaultUnit(2);
+        FAIL();
+    } catch (const EZeroFactorDefault& e) {
+        EXPECT_STREQ(e.what(), "ft cannot be the default unit: its factor is 0.");
+    }
     EXPECT_EQ(c.DefaultIndex, 0);
     EXPECT_EQ(c.UnitAt(1).Factor, 1000.0L);
     EXPECT_THROW(c.SetDefaultUnit(3), EListError);
@@ -117,6 +123,9 @@ TEST(ConvertTo, ArithmeticFaultsAreTypedErrors)
     TCategory c = LengthCategory();
     c.UnitAt(2).Factor = 0.0L;
     EXPECT_THROW(c.ConvertTo(2), EZeroDivide);
+    c.EntryIndex = 2;  // a unit of size 0 holds no quantity: not 0 in every unit
+    EXPECT_THROW(c.ConvertTo(1), EZeroDivide);
+    c.EntryIndex = 0;
     c.Value = MaxExtended;
     EXPECT_EQ(c.ConvertTo(1), MaxExtended / 1000.0L);
     c.EntryIndex = 1;  // max × 1000 does not fit
@@ -126,6 +135,39 @@ TEST(ConvertTo, ArithmeticFaultsAreTypedErrors)
     } catch (const EOverflow& e) {
         EXPECT_STREQ(e.what(), "Floating point overflow");
     }
+}
+
+// A cell that cannot be computed says why; its neighbours still convert.
+TEST(ConvertCell, ArithmeticFaultsBecomeShortTexts)
+{
+    TCategory c = LengthCategory();
+    c.AppendUnit("zf", "zero factor", 0.0L);
+    c.AppendUnit("fm", "femtometers", 1E-15L);
+    const struct {
+        Extended Value;
+        std::int32_t Entry, Target;
+        const char* Fault;  // "" for a value
+        const char* Message;
+    } rows[] = {
+        {2.0L, 0, 1, "", ""},
+        {2.0L, 0, 3, "division by zero", "Floating point division by zero"},
+        {0.0L, 0, 3, "invalid", "Invalid floating point operation"},
+        {2.0L, 3, 0, "division by zero", "Floating point division by zero"},
+        {1E4928L, 1, 4, "overflow", "Floating point overflow"},
+        {1E4928L, 1, 0, "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Target);
+        c.Value = row.Value;
+        c.EntryIndex = row.Entry;
+        const TConversionCell cell = ConvertCell(c, row.Target);
+        EXPECT_EQ(cell.Fault, row.Fault);
+        EXPECT_EQ(cell.Message, row.Message);
+        if (!cell.Failed()) {
+            EXPECT_EQ(cell.Value, c.ConvertTo(row.Target));
+        }
+    }
+    EXPECT_THROW(ConvertCell(c, 9), EListError);
 }
 
 TEST(ConvertTo, PositionsOutsideTheUnitsRaiseTheListError)

@@ -181,6 +181,38 @@ TEST_F(Cli, WritesEveryFormatFromAPackageFile)
     }
 }
 
+// Into every unit, a unit the value cannot be converted into (a factor of 0
+// from an older package, an overflow) says why in its row and on standard
+// error; the other rows are written, and the status tells of the failure.
+TEST_F(Cli, EveryUnitListsTheRowsThatCannotBeConverted)
+{
+    TCategories package;
+    package.Caption = "Old";
+    TCategory& distance = package.AppendCategory("Distance");
+    distance.AppendUnit("m", "meters", 1.0L);
+    distance.AppendUnit("km", "kilometers", 1000.0L);
+    distance.AppendUnit("fm", "femtometers", 1E-15L);
+    distance.AppendUnit("zf", "zero factor", 1.0L);
+    distance.UnitAt(3).Factor = 0.0L;
+    const std::string path = root.file("old.qv");
+    package.SaveToFile(path);
+    const Case cases[] = {
+        {"zero factor", {"1", "km"}, 4,
+         "m   meters       1000\nkm  kilometers   1\nfm  femtometers  1e18\nzf  zero factor  division by zero\n",
+         "quantova-cli: zf: Floating point division by zero\n"},
+        {"overflow", {"--format", "csv", "1e4930", "m"}, 4,
+         "symbol,definition,value\nm,meters,1e4930\nkm,kilometers,1e4927\nfm,femtometers,overflow\n"
+         "zf,zero factor,division by zero\n",
+         "quantova-cli: fm: Floating point overflow\nquantova-cli: zf: Floating point division by zero\n"},
+        {"named target", {"1", "km", "zf"}, 4, "", "Floating point division by zero"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--package", path};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        Check(c, Run(args));
+    }
+}
+
 TEST_F(Cli, BatchGoesOnAfterABadLine)
 {
     const Result r = Run({"--builtin", "--batch"}, "1 in cm\n\n2 xyzzyx cm\n3 ft surv m\n1/0 m ft\n12\t in\t ft\r\n1 in m");

@@ -64,6 +64,10 @@ TEST_F(AddUnitTest, RefusedUnitsAreReportedAndTheFieldsStayAsTyped)
         {"M", "1/0", false, false, "Floating point division by zero."},  // letter case makes another symbol
         {"M", "(1+2", false, true, unreadable},
         {"M", "(1+2", true, true, unreadable},
+        // A unit of size 0 could be converted neither from nor to.
+        {"M", "0", true, true, "Entry must be greater than 0"},
+        {"M", "1-1", false, true, "Entry must be greater than 0"},
+        {"M", "-2", false, true, "Entry must be greater than 0"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Factor);
