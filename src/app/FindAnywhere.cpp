@@ -74,7 +74,7 @@ void TFindAnywhere::Refill()
     QList<FindAnywhereBox::Line> lines;
     destinations_.clear();
     const auto add = [&](const QString& text, std::optional<Destination> to, const QString& hint = {}) {
-        lines.append({text, hint, to.has_value()});
+        lines.append({text, hint, to.has_value(), false});
         destinations_.push_back(std::move(to));
     };
     const auto addPlace = [&](const UnitPlace& place, std::optional<Extended> value) {
@@ -124,6 +124,8 @@ void TFindAnywhere::Refill()
         break;
     }
     // Where the line does not say what was meant, the user picks a line.
+    // The answer to the line stands out.
+    if (line.Result != ConversionLine::Search) lines.front().Strong = true;
     box_->SetLines(lines, line.Result != ConversionLine::Problem);
 }
 

@@ -99,6 +99,11 @@ void FindAnywhereBox::SetLines(const QList<Line>& lines, bool pickFirst)
         auto* item = new QListWidgetItem(line.Text, list_);
         item->setToolTip(line.Hint.isEmpty() ? line.Text : line.Hint);
         item->setFlags(line.Choosable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
+        if (line.Strong) {
+            QFont bold = list_->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
         if (current < 0 && line.Choosable) current = list_->count() - 1;
     }
     if (current >= 0 && pickFirst) list_->setCurrentRow(current);

@@ -39,6 +39,7 @@ public:
         QString Text;
         QString Hint;           // the line's tool tip
         bool Choosable = true;  // a line that only tells something is not
+        bool Strong = false;    // shown in bold: the answer to the line typed
     };
     // Replaces the lines. The first choosable one becomes current, or, when
     // the user must pick (`pickFirst` false), none until Down is pressed.
