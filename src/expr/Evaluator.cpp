@@ -40,7 +40,7 @@ constexpr int PassCount = 4;
 constexpr std::size_t LongestFunctionName = 7;
 
 // A minus sign directly after one of these characters is a sign, not a
-// subtraction. Only the upper-case 'E' counts: '2e-3' is 2 minus 3.
+// subtraction.
 bool SignFollows(char c)
 {
     switch (c) {
@@ -49,6 +49,31 @@ bool SignFollows(char c)
     default:
         return false;
     }
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// Whether the '+' or '-' at position i belongs to the exponent of a decimal
+// number: it follows an 'e' or 'E' that directly follows the digits of the
+// number, and a digit follows it. The converted values are written with a
+// lower-case 'e' ('1.05702e-16', '1.2e+4'), so they read back as themselves;
+// 'e-1' (Euler's number minus 1) and '$1e-3' (hexadecimal 1E minus 3) stay
+// subtractions.
+bool IsExponentSign(std::string_view text, std::size_t i)
+{
+    if (i < 2 || i + 1 >= text.size() || !IsDigit(text[i + 1])) return false;
+    if (text[i - 1] != 'e' && text[i - 1] != 'E') return false;
+    const char sep = DecimalSeparator();
+    std::size_t start = i - 1;
+    bool digits = false;
+    while (start > 0 && (IsDigit(text[start - 1]) || text[start - 1] == sep)) {
+        digits = digits || IsDigit(text[start - 1]);
+        --start;
+    }
+    if (!digits) return false;
+    while (start > 0 && IsHexDigit(text[start - 1])) --start;
+    return start == 0 || text[start - 1] != '$';
 }
 
 // The operator at position i of a blank-free, parenthesis-free text, if any.
@@ -60,11 +85,14 @@ bool OperatorAt(std::string_view text, std::size_t i, Op& op)
     case '/': op = Op::Divide; return true;
     case '%': op = Op::Remainder; return true;
     case '&': op = Op::And; return true;
-    case '+': op = Op::Add; return true;
+    case '+':
+        if (IsExponentSign(text, i)) return false;
+        op = Op::Add;
+        return true;
     case '|': op = Op::Or; return true;
     case '=': op = Op::Equal; return true;
     case '-':
-        if (i == 0 || SignFollows(text[i - 1])) return false;
+        if (i == 0 || SignFollows(text[i - 1]) || IsExponentSign(text, i)) return false;
         if (i <= LongestFunctionName && IsFunctionName(text.substr(0, i))) return false;
         op = Op::Subtract;
         return true;

@@ -77,8 +77,18 @@ TEST_F(EvaluatorTest, SignRule)
         {"sign binds before power", "-2^2", "4"},
         {"sign of a group", "-(-5)", "5"},
         {"sign after upper-case E", "2E-3", "0.002"},
-        {"lower-case e subtracts", "2e-3", "-1"},
+        {"lower-case e exponent", "2e-3", "0.002"},
+        {"exponent with a plus sign", "1.5e+3", "1500"},
+        {"upper-case exponent with a plus sign", "1.5E+3", "1500"},
+        {"exponent after a point", "1.e-3", "0.001"},
+        {"exponent of a negative number", "-1.5e-3", "-0.0015"},
+        {"exponent inside an expression", "2*1e-3+1", "1.002"},
+        {"exponent in a function's argument", "sqrt4e-2", "0.2"},
+        {"exponent without digits is zero", "2e", "2"},
+        {"sign not followed by a digit subtracts", "2e--3", "5"},
         {"e minus one", "e-1", "1.71828182845904524"},
+        {"e plus one", "e+1", "3.71828182845904524"},
+        {"hexadecimal digit e, minus", "$1e-3", "27"},
         {"sign after a whole function name", "sin-1", "-0.841470984807896507"},
         {"group after a function name", "sin(-1)", "-0.841470984807896507"},
         {"function name not at the start", "2*sin(-1)", BadCharacters},
@@ -221,6 +231,7 @@ TEST_F(EvaluatorTest, CommaSeparator)
         {"decimal comma", "1,609344*1000", "1609,344"},
         {"group value written and read with a comma", "(1/4)*3", "0,75"},
         {"point is not a separator", "1.5", BadCharacters},
+        {"exponent after a comma", "1,5e-3", "0,0015"},
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "ExprTestSupport.h"
 
+#include <cmath>
 #include <limits>
 
 namespace qv::test {
@@ -74,6 +75,39 @@ TEST_F(FormatValueTest, RefusesNonFinite)
     EXPECT_THROW(FormatValue(std::numeric_limits<Extended>::infinity(), 6, false), EInvalidOp);
     EXPECT_THROW(FormatValue(-std::numeric_limits<Extended>::infinity(), 6, true), EInvalidOp);
     EXPECT_THROW(FormatValue(std::numeric_limits<Extended>::quiet_NaN(), 6, false), EInvalidOp);
+}
+
+// Every text the window shows, copies or saves reads back through the
+// evaluator as a value that shows as the same text: general and scientific,
+// every precision, both separators, both signs, magnitudes across the range.
+TEST_F(FormatValueTest, EveryShownValueReadsBackAsItself)
+{
+    const Extended mantissas[] = {1, 1.05702341632L, 2.0L / 3, 9.87654321987654321L, 5.5L};
+    int checked = 0;
+    for (const char sep : {'.', ','}) {
+        SetDecimalSeparator(sep);
+        for (int exponent = -4900; exponent <= 4900; exponent += 97) {
+            for (const Extended m : mantissas) {
+                for (const Extended sign : {1.0L, -1.0L}) {
+                    const Extended v = sign * m * std::pow(10.0L, static_cast<Extended>(exponent));
+                    for (int precision = 2; precision <= 18; ++precision) {
+                        for (const bool scientific : {false, true}) {
+                            const std::string shown = FormatValue(v, precision, scientific);
+                            std::string again;
+                            try {
+                                again = FormatValue(EvaluateExpression(shown), precision, scientific);
+                            } catch (const EQuantovaError& e) {
+                                again = e.what();
+                            }
+                            ASSERT_EQ(again, shown) << "precision " << precision << (scientific ? " scientific" : "");
+                            ++checked;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 50000);
 }
 
 }  // namespace
