@@ -5,6 +5,7 @@
 #include "app/MainControls.h"
 #include "app/Settings.h"
 #include "catalogue/Packages.h"
+#include "catalogue/UnitResolver.h"
 #include "expr/ConversionLine.h"
 #include "ui/Ansi.h"
 #include "ui/ErrorDisplay.h"
@@ -25,14 +26,14 @@ constexpr const char* NoMatch = "No unit matches.";
 const QKeySequence FindAnywhereKey(Qt::CTRL | Qt::Key_K);
 
 // The place of a recent unit in the package now loaded, if it is there.
-std::optional<UnitPlace> Locate(const RecentPlace& recent)
+std::optional<std::pair<std::int32_t, std::int32_t>> Locate(const RecentPlace& recent)
 {
     const std::string category = FromQ(recent.Category), unit = FromQ(recent.Unit);
     for (std::int32_t c = 0; c < Catalogue.CategoryCount(); ++c) {
         const TCategory& cat = Catalogue.CategoryAt(c);
         if (cat.Name != category) continue;
         for (std::int32_t u = 0; u < cat.UnitCount(); ++u)
-            if (cat.UnitAt(u).Symbol == unit) return UnitPlace{c, u};
+            if (cat.UnitAt(u).Symbol == unit) return std::pair{c, u};
     }
     return std::nullopt;
 }
@@ -77,45 +78,48 @@ void TFindAnywhere::Refill()
         lines.append({text, hint, to.has_value(), false});
         destinations_.push_back(std::move(to));
     };
-    const auto addPlace = [&](const UnitPlace& place, std::optional<Extended> value) {
-        add(ToQ(PlaceText(Catalogue, place)), Destination{place, value});
+    const auto addUnit = [&](std::int32_t category, std::int32_t unit, std::optional<Extended> value) {
+        add(ToQ(PlaceText(Catalogue, category, unit)), Destination{category, unit, value});
     };
-    const auto addFound = [&](const std::string& text, std::optional<Extended> value, const UnitPlace& skip) {
-        for (const UnitMatch& m : FindUnits(Catalogue, text, MaxMatches))
-            if (!(m.Place == skip)) addPlace(m.Place, value);
+    const UnitResolver resolver(Catalogue);
+    const auto addFound = [&](const std::string& text, std::optional<Extended> value, const ConversionUnits& skip) {
+        for (const UnitRef& hit : resolver.Search(text, MaxMatches))
+            if (hit.Category != skip.Category || hit.Unit != skip.From) addUnit(hit.Category, hit.Unit, value);
     };
 
     const std::string text = FromQ(box_->Text());
     if (text.find_first_not_of(" \t") == std::string::npos) {
         for (const RecentPlace& recent : ReadRecentPlaces())
-            if (const std::optional<UnitPlace> place = Locate(recent)) addPlace(*place, std::nullopt);
+            if (const auto place = Locate(recent)) addUnit(place->first, place->second, std::nullopt);
         box_->SetLines(lines);
         return;
     }
 
-    const ConversionLine line = ReadConversionLine(Catalogue, text);
-    const QString first =
-        ToQ(FirstLineText(Catalogue, line, view_.Precision(), view_.UseScientific()));
+    const ConversionLine line = ReadConversionLine(Catalogue, text, MaxMatches);
+    const QString first = ToQ(FirstLineText(Catalogue, line, view_.Precision(), view_.UseScientific()));
+    const ConversionUnits& units = line.Units;
     switch (line.Result) {
     case ConversionLine::Convert: {
-        const UnitPlace to{line.From.Category, line.To};
-        add(first, Destination{line.From, line.Value, line.To},
-            ToQ(PlaceText(Catalogue, line.From) + "\n" + PlaceText(Catalogue, to)));
-        addPlace(line.From, line.Value);
-        addPlace(to, std::nullopt);
+        const std::int32_t to = units.To.front();
+        add(first, Destination{units.Category, units.From, line.Value, to},
+            ToQ(PlaceText(Catalogue, units.Category, units.From) + "\n" + PlaceText(Catalogue, units.Category, to)));
+        addUnit(units.Category, units.From, line.Value);
+        addUnit(units.Category, to, std::nullopt);
         break;
     }
     case ConversionLine::GoTo:
         // Other units the text finds, with the same value, in case another was meant.
-        add(first, Destination{line.From, line.Value});
-        addFound(line.FromText, line.Value, line.From);
+        add(first, Destination{units.Category, units.From, line.Value});
+        addFound(line.FromText, line.Value, units);
         break;
     case ConversionLine::Problem: {
         add(first, std::nullopt);
-        const std::optional<Extended> value =
-            line.SearchIsFrom ? std::optional<Extended>(line.Value) : std::nullopt;
-        for (const UnitPlace& place : line.Candidates) addPlace(place, value);
-        if (line.Candidates.empty() && !line.SearchText.empty()) addFound(line.SearchText, value, {});
+        const std::optional<Extended> value = line.ChoicesTakeValue ? std::optional(line.Value) : std::nullopt;
+        for (const ConversionUnits& choice : line.Choices) {
+            std::string choiceText = PlaceText(Catalogue, choice.Category, choice.From);
+            if (!choice.To.empty()) choiceText += " to " + Catalogue.CategoryAt(choice.Category).UnitAt(choice.To.front()).Symbol;
+            add(ToQ(choiceText), Destination{choice.Category, choice.From, value, choice.To.empty() ? -1 : choice.To.front()});
+        }
         break;
     }
     case ConversionLine::Search:
@@ -123,18 +127,19 @@ void TFindAnywhere::Refill()
         if (lines.isEmpty()) add(QLatin1String(NoMatch), std::nullopt);
         break;
     }
-    // Where the line does not say what was meant, the user picks a line.
-    // The answer to the line stands out.
+    // The answer to the line stands out. Where the line does not say what
+    // was meant, the user picks a line.
     if (line.Result != ConversionLine::Search) lines.front().Strong = true;
     box_->SetLines(lines, line.Result != ConversionLine::Problem);
 }
 
-void TConversionView::GoTo(const UnitPlace& place, std::optional<Extended> value, std::int32_t highlight)
+void TConversionView::GoTo(std::int32_t category, std::int32_t unit, std::optional<Extended> value,
+                           std::int32_t highlight)
 {
     const TCategory* now = CurrentCategory();
-    TCategory& c = Catalogue.CategoryAt(place.Category);
+    TCategory& c = Catalogue.CategoryAt(category);
     c.Value = value ? *value : now ? now->Value : c.Value;
-    c.EntryIndex = place.Unit;
+    c.EntryIndex = unit;
     if (highlight >= 0) c.SelectedIndex = highlight;
     // A filter typed for the list shown before would hide the row gone to.
     if (c_.FilterBar->isVisibleTo(c_.ConversionPane)) {
@@ -144,9 +149,9 @@ void TConversionView::GoTo(const UnitPlace& place, std::optional<Extended> value
     }
     {
         const QSignalBlocker block(c_.LBCategories);
-        c_.LBCategories->setCurrentRow(place.Category);
+        c_.LBCategories->setCurrentRow(category);
     }
-    LastCategoryIndex = place.Category;
+    LastCategoryIndex = category;
     RefreshView();
     if (c_.Grid2->currentItem()) c_.Grid2->scrollToItem(c_.Grid2->currentItem());
 }
@@ -156,9 +161,9 @@ void TFindAnywhere::Chosen(int row)
     if (row < 0 || static_cast<std::size_t>(row) >= destinations_.size() || !destinations_[row]) return;
     const Destination to = *destinations_[row];
     box_->Close();
-    view_.GoTo(to.Place, to.Value, to.Highlight);
-    const TCategory& c = Catalogue.CategoryAt(to.Place.Category);
-    RememberRecentPlace({ToQ(c.Name), ToQ(c.UnitAt(to.Place.Unit).Symbol)});
+    view_.GoTo(to.Category, to.Unit, to.Value, to.Highlight);
+    const TCategory& c = Catalogue.CategoryAt(to.Category);
+    RememberRecentPlace({ToQ(c.Name), ToQ(c.UnitAt(to.Unit).Symbol)});
 }
 
 }  // namespace qv

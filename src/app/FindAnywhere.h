@@ -4,7 +4,8 @@
 // Find Anywhere (Ctrl+K): the box over the main window that finds a unit in
 // any category of the package, or reads a whole conversion ("5 kn to km/h"),
 // and goes there. The matching and the reading of the line are the core's
-// (UnitFinder, ConversionLine); this joins them to the box and the view.
+// (UnitResolver, which quantova-cli uses too, and ConversionLine); this
+// joins them to the box and the view.
 //
 //   empty field   the recent places, most recent first
 //   "knot"        the units found, best first: "knot (knots) — Velocity (Speed)"
@@ -13,10 +14,10 @@
 //   a fault       first line says what is wrong, then the units to pick from
 
 #include "catalogue/Extended.h"
-#include "catalogue/UnitFinder.h"
 
 #include <QObject>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -44,7 +45,8 @@ protected:
 private:
     // Where a line of the list goes.
     struct Destination {
-        UnitPlace Place;
+        std::int32_t Category = -1;
+        std::int32_t Unit = -1;
         std::optional<Extended> Value;  // none: the number shown stays
         std::int32_t Highlight = -1;    // a unit whose row to highlight
     };

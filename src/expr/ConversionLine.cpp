@@ -5,7 +5,9 @@
 #include "expr/Evaluator.h"
 #include "expr/FormatValue.h"
 
+#include <algorithm>
 #include <optional>
+#include <span>
 
 namespace qv {
 namespace {
@@ -51,61 +53,94 @@ bool IsSeparator(std::string_view word)
 struct Reading {
     Extended Value = 0.0L;
     std::string_view From, To;
-    UnitResolution Units;
+    ConversionAnswer Units;
 };
-
-bool SameAnswer(const Reading& a, const Reading& b)
-{
-    return a.Units.From == b.Units.From && a.Units.To == b.Units.To && a.Value == b.Value;
-}
 
 std::string Quoted(const std::string& pattern, std::string_view a, std::string_view b = {})
 {
     return Replace(Replace(pattern, "%1", std::string(a)), "%2", std::string(b));
 }
 
-std::string ProblemText(const TCategories& catalogue, const Reading& r)
+std::string List(const std::vector<std::string>& items)
 {
-    const UnitResolution& u = r.Units;
-    switch (u.Result) {
-    case UnitResolution::Unknown: {
-        std::string text = Quoted(msg::NoSuchUnit, u.Text);
-        if (u.Suggestions.empty()) return text;
-        std::string list;
-        for (const std::string& s : u.Suggestions) list += (list.empty() ? "" : ", ") + s;
-        return text + Quoted(msg::DidYouMean, list);
-    }
-    case UnitResolution::Ambiguous: {
-        std::string list;
-        for (const UnitPlace& p : u.Candidates) {
-            const TCategory& c = catalogue.CategoryAt(p.Category);
-            list += (list.empty() ? "" : ", ") + c.UnitAt(p.Unit).Symbol + " (" + c.Name + ")";
+    std::string text;
+    for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
+
+// What the line gets wrong, and what the user may pick instead.
+void TellProblem(const TCategories& catalogue, const UnitResolver& resolver, const Reading& r, std::size_t maxChoices,
+                 ConversionLine& line)
+{
+    const ConversionAnswer& a = r.Units;
+    line.Result = ConversionLine::Problem;
+    line.Value = r.Value;
+    const auto addChoice = [&](std::int32_t category, std::int32_t unit) {
+        const ConversionUnits choice{category, unit, {}};
+        if (line.Choices.size() < maxChoices &&
+            std::find(line.Choices.begin(), line.Choices.end(), choice) == line.Choices.end())
+            line.Choices.push_back(choice);
+    };
+    switch (a.Result) {
+    case ConversionAnswer::Outcome::Ambiguous: {
+        // Name the readings of the text they differ in.
+        const bool fromDiffers = std::any_of(a.Choices.begin(), a.Choices.end(), [&](const ConversionUnits& c) {
+            return c.Category != a.Choices.front().Category || c.From != a.Choices.front().From;
+        });
+        std::vector<std::string> readings;
+        for (const ConversionUnits& c : a.Choices) {
+            const TCategory& category = catalogue.CategoryAt(c.Category);
+            const std::int32_t unit = fromDiffers || c.To.empty() ? c.From : c.To.front();
+            readings.push_back(category.UnitAt(unit).Symbol + " (" + category.Name + ")");
         }
-        return Quoted(msg::UnitIsAmbiguous, u.Text, list);
+        line.Message = Quoted(msg::UnitIsAmbiguous, fromDiffers ? r.From : r.To, List(readings));
+        line.Choices.assign(a.Choices.begin(), a.Choices.begin() + std::min(a.Choices.size(), maxChoices));
+        line.ChoicesTakeValue = true;
+        return;
     }
-    case UnitResolution::Unrelated:
-        return Quoted(msg::UnitsUnrelated, r.From, r.To);
-    case UnitResolution::Found:
+    case ConversionAnswer::Outcome::Unknown: {
+        const std::string_view text = a.Text == 0 ? r.From : r.To;
+        const std::vector<UnitSuggestion> suggestions = resolver.Suggest(text);
+        std::vector<std::string> spellings;
+        for (const UnitSuggestion& s : suggestions) {
+            spellings.push_back(s.Text);
+            addChoice(s.Unit.Category, s.Unit.Unit);
+        }
+        line.Message = Quoted(msg::NoSuchUnit, text);
+        if (!spellings.empty()) line.Message += Quoted(msg::DidYouMean, List(spellings));
+        for (const UnitRef& hit : resolver.Search(text, maxChoices)) addChoice(hit.Category, hit.Unit);
+        line.ChoicesTakeValue = a.Text == 0;
+        return;
+    }
+    case ConversionAnswer::Outcome::Unrelated:
+        line.Message = Quoted(msg::UnitsUnrelated, r.From, r.To);
+        for (const UnitRef& hit : resolver.Search(r.To, maxChoices)) addChoice(hit.Category, hit.Unit);
+        return;
+    case ConversionAnswer::Outcome::Resolved:
         break;
     }
-    return {};
+}
+
+bool SameAnswer(const Reading& a, const Reading& b)
+{
+    return a.Units.Units == b.Units.Units && a.Value == b.Value;
 }
 
 Extended Converted(const TCategories& catalogue, const Reading& r)
 {
     // A copy: the category's own value and entry unit are the window's state.
-    TCategory c = catalogue.CategoryAt(r.Units.From.Category);
+    TCategory c = catalogue.CategoryAt(r.Units.Units.Category);
     c.Value = r.Value;
-    c.EntryIndex = r.Units.From.Unit;
-    return c.ConvertTo(r.Units.To);
+    c.EntryIndex = r.Units.Units.From;
+    return c.ConvertTo(r.Units.Units.To.front());
 }
 
 }  // namespace
 
-ConversionLine ReadConversionLine(const TCategories& catalogue, std::string_view text)
+ConversionLine ReadConversionLine(const TCategories& catalogue, std::string_view text, std::size_t maxChoices)
 {
     ConversionLine line;
-    line.SearchText = std::string(text);
+    const UnitResolver resolver(catalogue);
     const std::vector<std::string_view> words = Words(text);
     const std::size_t n = words.size();
 
@@ -129,8 +164,10 @@ ConversionLine ReadConversionLine(const TCategories& catalogue, std::string_view
         for (const auto& [fromEnd, toStart] : cuts) {
             r.From = Span(words, v, fromEnd);
             r.To = toStart < n ? Span(words, toStart, n) : std::string_view{};
-            r.Units = ResolveUnits(catalogue, r.From, r.To);
-            if (r.Units.Result == UnitResolution::Found) {
+            const std::string to(r.To);
+            r.Units = resolver.Resolve(r.From, r.To.empty() ? std::span<const std::string>{}
+                                                            : std::span<const std::string>(&to, 1));
+            if (r.Units.Result == ConversionAnswer::Outcome::Resolved) {
                 found.push_back(r);
             } else if (!failed || (failed->To.empty() && !r.To.empty())) {
                 // A fault with a separator tells more than one without.
@@ -140,40 +177,32 @@ ConversionLine ReadConversionLine(const TCategories& catalogue, std::string_view
     }
 
     if (found.empty()) {
-        if (!failed && valueFault.empty()) return line;  // no value: a search
-        line.Result = ConversionLine::Problem;
-        if (!failed) {
+        if (failed) {
+            TellProblem(catalogue, resolver, *failed, maxChoices, line);
+        } else if (!valueFault.empty()) {
+            line.Result = ConversionLine::Problem;
             line.Message = valueFault;
-            line.SearchIsFrom = false;
-            return line;
         }
-        line.Message = ProblemText(catalogue, *failed);
-        line.Value = failed->Value;
-        line.Candidates = failed->Units.Candidates;
-        line.SearchIsFrom = failed->Units.Result != UnitResolution::Unrelated && failed->Units.Text == failed->From;
-        line.SearchText = std::string(line.SearchIsFrom ? failed->From : failed->To);
-        return line;
+        return line;  // else no value: a search
     }
     for (const Reading& r : found) {
-        if (!SameAnswer(r, found.front())) {
-            line.Result = ConversionLine::Problem;
-            line.Message = msg::ReadInTwoWays;
-            line.Value = found.front().Value;
-            line.SearchIsFrom = true;
-            for (const Reading& each : found) {
-                line.Candidates.push_back(each.Units.From);
-                // The value goes with a unit picked only when every reading has it.
-                if (each.Value != line.Value) line.SearchIsFrom = false;
-            }
-            return line;
+        if (SameAnswer(r, found.front())) continue;
+        line.Result = ConversionLine::Problem;
+        line.Message = msg::ReadInTwoWays;
+        line.Value = found.front().Value;
+        line.ChoicesTakeValue = true;
+        for (const Reading& each : found) {
+            if (line.Choices.size() < maxChoices) line.Choices.push_back(each.Units.Units);
+            // The value goes with a pick only when every reading has it.
+            if (each.Value != line.Value) line.ChoicesTakeValue = false;
         }
+        return line;
     }
     const Reading& r = found.front();
     line.FromText = std::string(r.From);
     line.ToText = std::string(r.To);
     line.Value = r.Value;
-    line.From = r.Units.From;
-    line.To = r.Units.To;
+    line.Units = r.Units.Units;
     line.Result = r.To.empty() ? ConversionLine::GoTo : ConversionLine::Convert;
     if (line.Result == ConversionLine::Convert) {
         try {
@@ -186,10 +215,10 @@ ConversionLine ReadConversionLine(const TCategories& catalogue, std::string_view
     return line;
 }
 
-std::string PlaceText(const TCategories& catalogue, const UnitPlace& place)
+std::string PlaceText(const TCategories& catalogue, std::int32_t category, std::int32_t unit)
 {
-    const TCategory& c = catalogue.CategoryAt(place.Category);
-    const TUnit& u = c.UnitAt(place.Unit);
+    const TCategory& c = catalogue.CategoryAt(category);
+    const TUnit& u = c.UnitAt(unit);
     return u.Symbol + " (" + u.Definition + ")" + PlaceDash + c.Name;
 }
 
@@ -198,7 +227,8 @@ std::string FirstLineText(const TCategories& catalogue, const ConversionLine& li
     const auto number = [&](Extended v) { return FormatValue(v, precision, scientific); };
     if (line.Result == ConversionLine::Convert)
         return number(line.Value) + ' ' + line.FromText + " = " + number(line.Converted) + ' ' + line.ToText;
-    if (line.Result == ConversionLine::GoTo) return number(line.Value) + ' ' + PlaceText(catalogue, line.From);
+    if (line.Result == ConversionLine::GoTo)
+        return number(line.Value) + ' ' + PlaceText(catalogue, line.Units.Category, line.Units.From);
     return line.Message;
 }
 

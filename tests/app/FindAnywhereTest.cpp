@@ -100,15 +100,30 @@ TEST_F(FindAnywhere, CtrlKOpensTheBoxFromEveryControlAndEscGivesTheFocusBack)
 TEST_F(FindAnywhere, TypingListsUnitsOfEveryCategoryBestFirst)
 {
     OpenAll();
-    Search(QStringLiteral("mil"), {});
-    ASSERT_GE(List()->count(), 3);
-    EXPECT_EQ(Lines().mid(0, 3), (QStringList{QStringLiteral("mil (mils) \u2014 Length"),
-                                               QStringLiteral("millennium (millenia) \u2014 Time"),
-                                               QStringLiteral("c m (circular mils) \u2014 Area")}));
-    EXPECT_EQ(List()->currentRow(), 0);
-    QTest::keyClick(Edit(), Qt::Key_Down);
-    QTest::keyClick(Edit(), Qt::Key_Down);
-    QTest::keyClick(Edit(), Qt::Key_Up);
+    const struct {
+        const char* typed;
+        std::vector<const char*> first;
+    } cases[] = {
+        {"knot", {"knot (knots) — Velocity (Speed)"}},
+        {"psi", {"psi (pounds/inch², lbf/in²) — Pressure (Stress)"}},
+        // m² as typed plainly, then the symbols that begin so.
+        {"m2", {"m² (meters²) — Area", "m²/s (meters²/second) — Kinematic Viscosity (Coefficient of Consolidation)"}},
+        {"acre", {"a (acres) — Area", "a-ft (acre feet) — Volume"}},
+        {"degC", {"C° (Celsius) — Temperature"}},
+        // The symbol, symbols and aliases ("mile") that begin so, then words.
+        {"mil", {"mil (mils) — Length", "mi (miles, statute) — Length", "mm (millimeters) — Length",
+                 "millennium (millenia) — Time", "c m (circular mils) — Area"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Search(QString::fromUtf8(c.typed), {});
+        QStringList first;
+        for (const char* line : c.first) first << QString::fromUtf8(line);
+        EXPECT_EQ(Lines().mid(0, first.size()), first);
+        EXPECT_EQ(List()->currentRow(), 0);
+        QTest::keyClick(Edit(), Qt::Key_Escape);
+    }
+    Search(QStringLiteral("mil"), {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up});
     EXPECT_EQ(List()->currentRow(), 1);
     Type(QStringLiteral("zzzz"));
     EXPECT_EQ(Lines(), QStringList{QStringLiteral("No unit matches.")});
@@ -127,11 +142,11 @@ TEST_F(FindAnywhere, GoingThereSetsCategoryEntryUnitValueAndHighlight)
     } cases[] = {
         // A unit: the value shown stays (7, typed in Length).
         {"knot", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "7", nullptr, nullptr},
-        {"5 knot to kph", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "5", "kph (kilometers/hour)",
+        {"5 kn to km/h", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "5", "kph (kilometers/hour)",
          "Velocity (Speed), 1 knot = 1.852 kph"},
         {"12*2.54 in to ft", {Qt::Key_Return}, "Length", "in (inches)", "30.48", "ft (feet)",
          "Length, 1 in = 0.0833333 ft"},
-        {"2 knot", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "2", nullptr, nullptr},
+        {"2 kn", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "2", nullptr, nullptr},
         // "m" is in two categories: Enter alone does nothing, Down picks.
         {"3 m", {Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "Metric Prefixes", "m (milli)", "3",
          nullptr, nullptr},
