@@ -13,6 +13,7 @@
 #include "widgets/FindAnywhereBox.h"
 #include "widgets/UnitFilterBar.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,6 +67,10 @@ void TFindAnywhere::Open()
 {
     if (Catalogue.CategoryCount() == 0) return;
     const bool wasOpen = box_->isVisible();
+    // Leaving a numeric field checks its entry first; one the field refuses
+    // keeps the focus there, as a click elsewhere would.
+    if (auto* field = qobject_cast<TDataEdit*>(QApplication::focusWidget()); field && !wasOpen)
+        if (!field->ValidateOnExit()) return;
     box_->Open();
     if (!wasOpen) Refill();
 }

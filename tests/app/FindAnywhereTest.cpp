@@ -3,6 +3,7 @@
 
 #include "app/Settings.h"
 #include "builtin/BuildCats.h"
+#include "support/ModalScript.h"
 #include "catalogue/Packages.h"
 #include "widgets/DataEdit.h"
 
@@ -95,6 +96,30 @@ TEST_F(FindAnywhere, CtrlKOpensTheBoxFromEveryControlAndEscGivesTheFocusBack)
     QApplication::setCursorFlashTime(flashTime);
     EXPECT_EQ(Box()->accessibleName(), QStringLiteral("Find Anywhere"));
     EXPECT_EQ(Edit()->accessibleName(), QStringLiteral("Find Anywhere"));
+}
+
+// As when the focus leaves the field otherwise, an entry it refuses is
+// reported and keeps the focus; an accepted one is converted first.
+TEST_F(FindAnywhere, TheValueFieldIsCheckedBeforeTheBoxOpens)
+{
+    Open();
+    auto* value = Find<QLineEdit>("EntryValue");
+    value->setFocus();
+    value->setText(QStringLiteral("2*(3"));
+    SeenBox seen;
+    ModalScript script;
+    script.thenMessageBox(&seen);
+    Press(value, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(seen.text.startsWith(QStringLiteral("Entry could not be evaluated"))) << seen.text.toStdString();
+    EXPECT_FALSE(Box()->isVisible());
+    EXPECT_EQ(window->focusWidget(), value);
+
+    value->setText(QStringLiteral("2*3"));
+    Press(value, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_TRUE(Box()->isVisible());
+    EXPECT_EQ(value->text(), QStringLiteral("6"));
+    EXPECT_EQ(ValueOf(EntryUnit()), QStringLiteral("6")) << "converted";
 }
 
 TEST_F(FindAnywhere, TypingListsUnitsOfEveryCategoryBestFirst)
