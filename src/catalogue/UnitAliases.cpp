@@ -67,7 +67,6 @@ constexpr UnitAlias Aliases[] = {
     {"pc", "Length", "parsec"},
 
     // Area
-    {"sq mm", "Area", "mm\xB2"},
     {"sq cm", "Area", "cm\xB2"},
     {"sq m", "Area", "m\xB2"},
     {"sqm", "Area", "m\xB2"},

@@ -141,8 +141,10 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
     std::vector<UnitSuggestion> suggestions;
     for (Scored& s : scored) {
         if (suggestions.size() >= count) break;
+        // One spelling once, whatever its letter case.
+        const std::string key = SearchKey(s.suggestion.Text);
         const bool seen = std::any_of(suggestions.begin(), suggestions.end(),
-                                      [&](const UnitSuggestion& k) { return k.Text == s.suggestion.Text; });
+                                      [&](const UnitSuggestion& k) { return SearchKey(k.Text) == key; });
         if (!seen) suggestions.push_back(std::move(s.suggestion));
     }
     return suggestions;

@@ -1,5 +1,6 @@
 #include "cli/RatesUpdate.h"
 
+#include "cli/ChildOutput.h"
 #include "cli/CliErrors.h"
 #include "cli/UnitSource.h"
 
@@ -39,20 +40,12 @@ int UpdateRates(const CliOptions& o, std::FILE* out, std::FILE* err)
 
     std::vector<std::string> args = {program, folder};
     if (!o.RatesSource.empty()) args.push_back(o.RatesSource);
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    // Its output follows whatever this program has written so far.
+    // Its messages may quote the rates document: they pass through cleaned.
     std::fflush(out);
     std::fflush(err);
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
-        throw ECliError(ExitRates, Format(msg::CannotRunRatesProgram, program));
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) throw ECliError(ExitRates, Format(msg::CannotRunRatesProgram, program));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    const int status = RunWithCleanOutput(args, out, err);
+    if (status < 0) throw ECliError(ExitRates, Format(msg::CannotRunRatesProgram, program));
+    return status;
 }
 
 }  // namespace qv::cli
