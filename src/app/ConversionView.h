@@ -59,6 +59,14 @@ public:
 
     // Sets the precision shown at start.
     void SetPrecision(int digits);
+    // The significant digits of the values shown.
+    int Precision() const { return precision_; }
+
+    // Goes to unit `unit` of category `category` (FindAnywhere.cpp): the
+    // category selected, the unit the entry unit, the value `value` or else
+    // the number shown now, and the row of unit `highlight` of that
+    // category, when given (not -1), highlighted and in sight.
+    void GoTo(std::int32_t category, std::int32_t unit, std::optional<Extended> value, std::int32_t highlight);
 
     // The filter bar over Grid2 (ViewFilter.cpp): opens it, or puts the focus
     // back in it when open.

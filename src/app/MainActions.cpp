@@ -70,16 +70,20 @@ TMainActions::TMainActions(QObject* parent) : QObject(parent)
     FindUnitInList = MakeAction(this, "FindUnitInList", "Find Unit",
                                 "Show only the units whose symbol or definition holds a text (/)", nullptr,
                                 {Qt::Key_Slash});
+    FindAnywhere = MakeAction(this, "FindAnywhere", "Find Anywhere",
+                              "Find a unit in any category, or convert a line such as 5 kn to km/h (Ctrl+K)",
+                              nullptr, {Qt::CTRL | Qt::Key_K});
     CopyTable = MakeAction(this, "CopyTable", "Copy Table",
                            "Copy the listed units with their values as a table (Ctrl+Shift+C)", nullptr,
                            {Qt::CTRL | Qt::SHIFT | Qt::Key_C});
     SaveTable = MakeAction(this, "SaveTable", "Save Table...",
                            "Save the listed units with their values as a CSV file (Ctrl+S)", nullptr,
                            {Qt::CTRL | Qt::Key_S});
-    // Ctrl+F and Ctrl+S act wherever the focus is in the window.
+    // Ctrl+F, Ctrl+K and Ctrl+S act wherever the focus is in the window.
     FindUnit->setShortcutContext(Qt::WindowShortcut);
+    FindAnywhere->setShortcutContext(Qt::WindowShortcut);
     SaveTable->setShortcutContext(Qt::WindowShortcut);
-    for (QAction* action : {FindUnit, FindUnitInList, CopyTable, SaveTable}) action->setStatusTip(action->toolTip());
+    for (QAction* action : {FindUnit, FindUnitInList, FindAnywhere, CopyTable, SaveTable}) action->setStatusTip(action->toolTip());
     UpdateRates = MakeAction(this, "UpdateRates", "Update Rates...", "Update Currency Rates", "update-rates",
                              {Qt::CTRL | Qt::Key_R});
     // Nothing is hidden when the window is created.
@@ -105,7 +109,7 @@ void TMainActions::AttachKeyTables(const TMainControls& c)
     const std::initializer_list<QAction*> sharedTable = {NumberFormat, Definitions, StayOnTop, About};
 
     c.Grid2->addActions(QList<QAction*>(gridTable));
-    c.Form->addActions({FindUnit, SaveTable});
+    c.Form->addActions({FindUnit, FindAnywhere, SaveTable});
     c.FilterBar->Edit()->addAction(CopyTable);
     c.LBCategories->addActions(QList<QAction*>(categoryTable));
     for (QWidget* owner : std::initializer_list<QWidget*>{c.EntryUnit, c.EntryPrecision, c.SelectPak, c.sbMain})
@@ -130,6 +134,7 @@ void TMainActions::Update(const TCategory* c, std::int32_t selectedUnit)
     ShowUnits->setEnabled(c && c->VisibleUnitCount() < c->UnitCount());
     FindUnit->setEnabled(c != nullptr);
     FindUnitInList->setEnabled(c != nullptr);
+    FindAnywhere->setEnabled(Catalogue.CategoryCount() > 0);
     CopyTable->setEnabled(selectedUnit >= 0);
     SaveTable->setEnabled(c && c->UnitCount() > 0);
 }

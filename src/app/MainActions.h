@@ -48,6 +48,8 @@ public:
     // expression, so it is a key of its own beside Ctrl+F.
     QAction* FindUnit;
     QAction* FindUnitInList;
+    // Find Anywhere (Ctrl+K): a unit of any category, or a whole conversion.
+    QAction* FindAnywhere;
     QAction* CopyTable;
     QAction* SaveTable;
     QAction* UpdateRates;

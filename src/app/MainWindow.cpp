@@ -1,6 +1,7 @@
 // The main window: its parts joined, its creation and its window events.
 #include "app/MainWindow.h"
 
+#include "app/FindAnywhere.h"
 #include "app/Settings.h"
 #include "dialogs/InstallCat.h"
 #include "dialogs/UpdateRates.h"
@@ -22,7 +23,8 @@ TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
       actions_(new TMainActions(this)),
       controls_(this, *actions_),
       view_(new TConversionView(controls_, this)),
-      ratesDialog_(new TFrmUpdateRates(this))
+      ratesDialog_(new TFrmUpdateRates(this)),
+      findAnywhere_(new TFindAnywhere(controls_, *view_, this))
 {
     setObjectName(QStringLiteral("FrmMain"));
     // Owned by the window, the installer opens above it, also while the
@@ -70,6 +72,7 @@ void TFrmMain::ConnectCommands()
         connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });
     for (QAction* find : {a.FindUnit, a.FindUnitInList})
         connect(find, &QAction::triggered, this, [this] { Guarded([this] { view_->OpenFilter(); }); });
+    connect(a.FindAnywhere, &QAction::triggered, this, [this] { Guarded([this] { findAnywhere_->Open(); }); });
     connect(a.NumberFormat, &QAction::triggered, this, [this] { Guarded([this] { view_->ToggleNumberFormat(); }); });
     connect(a.Definitions, &QAction::triggered, this, [this] { Guarded([this] { view_->ToggleDefinitions(); }); });
 }

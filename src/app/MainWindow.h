@@ -32,6 +32,7 @@
 
 namespace qv {
 
+class TFindAnywhere;
 class TfrmInstallCat;
 class TFrmUpdateRates;
 struct EditingDialogs;
@@ -111,6 +112,7 @@ private:
     TFrmUpdateRates* ratesDialog_;
     QString calculatorPath_;
     QString tableFolder_;  // where the last table was saved
+    TFindAnywhere* findAnywhere_;
 };
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include "catalogue/DataFolder.h"
 #include "catalogue/Errors.h"
 #include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +11,21 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace qv {
+namespace {
+
+QSettings WindowSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(ProgramTitle),
+                     QString::fromLatin1(ProgramTitle));
+}
+
+const QString RecentCategoriesKey = QStringLiteral("FindAnywhere/RecentCategories");
+const QString RecentUnitsKey = QStringLiteral("FindAnywhere/RecentUnits");
+
+}  // namespace
 
 QString ReadCalculatorPath()
 {
@@ -38,6 +53,32 @@ char LocaleDecimalSeparator()
     if (point.size() != 1) return '.';
     const std::string byte = FromQ(point);
     return byte.size() == 1 && byte[0] != '?' ? byte[0] : '.';
+}
+
+QList<RecentPlace> ReadRecentPlaces()
+{
+    const QSettings settings = WindowSettings();
+    const QStringList categories = settings.value(RecentCategoriesKey).toStringList();
+    const QStringList units = settings.value(RecentUnitsKey).toStringList();
+    QList<RecentPlace> places;
+    for (qsizetype i = 0; i < std::min(categories.size(), units.size()) && places.size() < MaxRecentPlaces; ++i)
+        places.append({categories[i], units[i]});
+    return places;
+}
+
+void RememberRecentPlace(const RecentPlace& place)
+{
+    QList<RecentPlace> places = ReadRecentPlaces();
+    places.removeAll(place);
+    places.prepend(place);
+    QStringList categories, units;
+    for (const RecentPlace& p : places.first(std::min<qsizetype>(places.size(), MaxRecentPlaces))) {
+        categories << p.Category;
+        units << p.Unit;
+    }
+    QSettings settings = WindowSettings();
+    settings.setValue(RecentCategoriesKey, categories);
+    settings.setValue(RecentUnitsKey, units);
 }
 
 }  // namespace qv

@@ -88,6 +88,8 @@ TEST_F(Accessibility, EveryWindowNamesItsControls)
     ExpectNamedControls(window.get());
     Press(Grid(), Qt::Key_D);  // the definitions button's hint changes
     ExpectNamedControls(window.get());
+    Press(Grid(), Qt::Key_K, Qt::ControlModifier);  // Find Anywhere
+    ExpectNamedControls(window.get());
     ExpectNamedControls(installer);
     for (QDialog* dialog : Dialogs()) {
         dialog->show();

@@ -263,7 +263,7 @@ TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
     };
     EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1 / Ctrl+Shift+C Ctrl+S Ctrl+R"));
     EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1 Ctrl+R"));
-    EXPECT_EQ(keysOf("FrmMain"), QStringLiteral("Ctrl+F Ctrl+S")) << "the keys of the whole window";
+    EXPECT_EQ(keysOf("FrmMain"), QStringLiteral("Ctrl+F Ctrl+K Ctrl+S")) << "the keys of the whole window";
     for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain"})
         EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;
     EXPECT_TRUE(Find<QWidget>("EntryValue")->actions().isEmpty());
