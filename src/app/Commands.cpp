@@ -177,7 +177,7 @@ void TFrmMain::InstallClick()
             move(oldPos);
             resize(oldSize);
         });
-        if (installer_) installer_->exec();
+        Installer()->exec();
         RefreshView();
     });
 }
@@ -197,7 +197,7 @@ void TFrmMain::StayonTop2Click()
 void TFrmMain::AboutClick()
 {
     Guarded([this] {
-        if (dialogs_) dialogs_->About->exec();
+        if (dialogs_) dialogs_->About()->exec();
     });
 }
 
