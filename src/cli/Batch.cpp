@@ -5,8 +5,10 @@
 #include "expr/NumberText.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <poll.h>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -17,10 +19,14 @@
 namespace qv::cli {
 namespace {
 
-constexpr std::size_t BlockLines = 1 << 16;     // read, then converted in parallel
+constexpr std::size_t BlockLines = 1 << 16;     // at most this many lines are converted together
 constexpr std::size_t MinShareLines = 1 << 12;  // below this a thread costs more than it saves
 constexpr std::size_t MaxThreads = 8;
-constexpr std::size_t MaxWords = 16;  // bounds the search for multi-word units
+constexpr std::size_t MaxWords = 16;            // bounds the search for multi-word units
+constexpr std::size_t MaxLineBytes = 1 << 20;   // a longer line is refused
+constexpr std::size_t ReadBytes = 1 << 16;
+
+bool outputClosed = false;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -63,41 +69,52 @@ std::string JoinWords(const std::vector<std::string_view>& words, std::size_t fi
     return text;
 }
 
+// A line's parts as the conversion read them (Windows-1252).
+struct Parts {
+    std::string value, from, to;
+};
+
 class BatchRun {
 public:
     BatchRun(Converter& converter, std::int32_t category) : converter_(converter), category_(category) {}
 
-    // The result text of one line, or raises the line's error.
-    std::string ConvertLine(std::string_view line)
+    // Appends the result text of one line to `result`, or raises the line's
+    // error; `parts` get what was read, as far as it was.
+    void ConvertLine(std::string_view line, Parts& parts, std::string& result)
     {
         const bool byTabs = line.find('\t') != std::string_view::npos;
-        const std::vector<std::string_view> parts = Split(line, byTabs);
-        if (parts.size() < 3 || (byTabs && parts.size() != 3) || parts.size() > MaxWords)
+        const std::vector<std::string_view> words = Split(line, byTabs);
+        if (words.size() < 3 || (byTabs && words.size() != 3) || words.size() > MaxWords) {
+            parts.value.assign(line);
             throw ECliError(ExitUsage, msg::BatchLineShape);
-        if (byTabs || parts.size() == 3) return Convert(parts[0], parts[1], parts[2]);
+        }
+        if (byTabs || words.size() == 3) return Convert(words[0], words[1], words[2], parts, result);
 
         // Blank-separated words: the value and the units may hold blanks
         // ("1 ft surv m"); take the first split whose units are found.
-        for (std::size_t valueEnd = 1; valueEnd + 2 <= parts.size(); ++valueEnd) {
-            for (std::size_t fromEnd = valueEnd + 1; fromEnd + 1 <= parts.size(); ++fromEnd) {
-                const std::string from = JoinWords(parts, valueEnd, fromEnd);
-                const std::string to = JoinWords(parts, fromEnd, parts.size());
+        for (std::size_t valueEnd = 1; valueEnd + 2 <= words.size(); ++valueEnd) {
+            for (std::size_t fromEnd = valueEnd + 1; fromEnd + 1 <= words.size(); ++fromEnd) {
+                const std::string from = JoinWords(words, valueEnd, fromEnd);
+                const std::string to = JoinWords(words, fromEnd, words.size());
                 if (Find(from, to, nullptr))
-                    return Convert(JoinWords(parts, 0, valueEnd), from, to);
+                    return Convert(JoinWords(words, 0, valueEnd), from, to, parts, result);
             }
         }
-        return Convert(parts[0], parts[1], JoinWords(parts, 2, parts.size()));
+        Convert(words[0], words[1], JoinWords(words, 2, words.size()), parts, result);
     }
 
 private:
-    std::string Convert(std::string_view valueText, std::string_view from, std::string_view to)
+    void Convert(std::string_view valueText, std::string_view from, std::string_view to, Parts& parts, std::string& result)
     {
+        parts.value.assign(valueText);
+        parts.from.assign(from);
+        parts.to.assign(to);
         ResolveError error;
         const Resolution* units = Find(from, to, &error);
         if (!units) throw ECliError(error.Status, error.Message);
-        const Extended value = ReadValue(std::string(valueText));
-        std::string text = converter_.Text(converter_.Convert(units->Category, units->From, value, units->To.front()));
-        return asciiSeparator_ ? text : Cp1252ToUtf8(text);
+        const Extended value = ReadValue(parts.value);
+        const std::string text = converter_.Text(converter_.Convert(units->Category, units->From, value, units->To.front()));
+        result += asciiSeparator_ ? text : Cp1252ToUtf8(text);
     }
 
     // The resolved units of a FROM/TO pair, remembered for the next lines.
@@ -106,10 +123,8 @@ private:
         key_.assign(from).append(1, '\0').append(to);
         if (auto it = cache_.find(key_); it != cache_.end()) return &it->second;
         Resolution resolution;
-        ResolveError ignored;
         const std::string target[] = {std::string(to)};
-        if (!converter_.Lookup().TryResolve(from, target, category_, resolution, error ? *error : ignored))
-            return nullptr;
+        if (!converter_.Lookup().TryResolve(from, target, category_, resolution, error)) return nullptr;
         return &cache_.emplace(key_, std::move(resolution)).first->second;
     }
 
@@ -127,116 +142,234 @@ bool IsAscii(std::string_view s)
     return true;
 }
 
-// Converts one input line: its result (or nothing) and a line break go to
-// `results`, its error to `errors`. False when the line failed.
-bool ConvertInto(BatchRun& run, std::string_view line, long long lineNumber, std::string& results, std::string& errors)
-{
-    bool ok = true;
-    const std::string_view raw = Trim(line);
-    if (!raw.empty()) {
-        try {
-            results += IsAscii(raw) ? run.ConvertLine(raw) : run.ConvertLine(Utf8ToCp1252(raw));
-        } catch (const std::exception& e) {
-            ok = false;
-            errors.append(msg::ProgramName).append(": ").append(Format(msg::LinePrefix, std::to_string(lineNumber)));
-            errors.append(TerminalMessage(e.what())).append(1, '\n');
-        }
-    }
-    results += '\n';
-    return ok;
-}
-
-// Writes what a stretch of lines produced; a stretch's errors follow its
-// results, so that a terminal showing both shows them in order.
-void Emit(std::string& results, std::string& errors, std::FILE* out, std::FILE* err)
-{
-    std::fwrite(results.data(), 1, results.size(), out);
-    results.clear();
-    if (errors.empty()) return;
-    std::fflush(out);
-    std::fputs(errors.c_str(), err);
-    errors.clear();
-}
+// An input line as read: its text, or the mark of a line that was too long.
+struct InputLine {
+    std::string text;
+    bool tooLong = false;
+};
 
 // One thread's share of a block of lines. A conversion sets the category's
 // value, so each worker converts on its own copy of the catalogue.
-struct Worker {
-    Worker(const Converter& model, std::int32_t category)
-        : catalogue(model.Catalogue()), converter(catalogue, model.Style()), run(converter, category)
+class Worker {
+public:
+    Worker(const Converter& model, std::int32_t category, const Table* records, std::optional<OutputFormat> format)
+        : catalogue_(model.Catalogue()), converter_(catalogue_, model.Style(), model.Lookup().Unavailable()),
+          run_(converter_, category), records_(records), format_(format)
     {
     }
-    TCategories catalogue;
-    Converter converter;
-    BatchRun run;
+
     std::string results, errors;
     bool ok = true;
 
-    void Convert(const std::vector<std::string>& lines, std::size_t first, std::size_t last, long long firstNumber)
+    void Convert(const std::vector<InputLine>& lines, std::size_t first, std::size_t last, long long firstNumber)
     {
-        for (std::size_t i = first; i < last; ++i)
-            ok &= ConvertInto(run, lines[i], firstNumber + static_cast<long long>(i - first), results, errors);
+        for (std::size_t i = first; i < last; ++i) ConvertOne(lines[i], firstNumber + static_cast<long long>(i - first));
     }
+
+private:
+    void ConvertOne(const InputLine& line, long long number)
+    {
+        const std::string_view raw = Trim(line.text);
+        const bool skipped = !line.tooLong && (raw.empty() || raw.front() == '#');
+        if (skipped) {
+            if (!records_) results += '\n';
+            return;
+        }
+        const std::size_t mark = results.size();
+        std::string error;
+        parts_.value.clear();
+        parts_.from.clear();
+        parts_.to.clear();
+        try {
+            if (line.tooLong) throw ECliError(ExitUsage, msg::LineTooLong);
+            if (IsAscii(raw))
+                run_.ConvertLine(raw, parts_, results);
+            else
+                run_.ConvertLine(Utf8ToCp1252(raw), parts_, results);
+        } catch (const std::exception& e) {
+            ok = false;
+            results.resize(mark);
+            error = TerminalMessage(e.what());
+            errors.append(msg::ProgramName).append(": ").append(Format(msg::LinePrefix, std::to_string(number)));
+            errors.append(error).append(1, '\n');
+        }
+        if (!records_) {
+            results += '\n';
+            return;
+        }
+        std::string result = results.substr(mark);
+        results.resize(mark);
+        // The record's cells are Windows-1252, as the table writes them.
+        records_->WriteRecord(results, *format_,
+                              {parts_.value, parts_.from, parts_.to, Utf8ToCp1252(result), Utf8ToCp1252(error)});
+    }
+
+    TCategories catalogue_;
+    Converter converter_;
+    BatchRun run_;
+    const Table* records_;
+    std::optional<OutputFormat> format_;
+    Parts parts_;
 };
 
-int RunInteractive(Converter& converter, std::int32_t category, std::FILE* in, std::FILE* out, std::FILE* err)
+// Writes all of `text`; false when the output is gone or failing.
+bool WriteAll(std::FILE* out, const std::string& text)
 {
-    BatchRun run(converter, category);
-    std::string results, errors;
-    bool ok = true;
-    char* buffer = nullptr;
-    std::size_t capacity = 0;
-    long long lineNumber = 0;
-    for (ssize_t length; (length = ::getline(&buffer, &capacity, in)) >= 0;) {
-        ok &= ConvertInto(run, std::string_view(buffer, static_cast<std::size_t>(length)), ++lineNumber, results, errors);
-        Emit(results, errors, out, err);
-        std::fflush(out);
-    }
-    std::free(buffer);
-    return ok ? ExitOk : ExitLineFailed;
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), out) != text.size()) return false;
+    return std::fflush(out) == 0;
 }
 
-}  // namespace
-
-int RunBatch(Converter& converter, std::int32_t category, std::FILE* in, std::FILE* out, std::FILE* err)
+bool InputWaiting(int fd)
 {
-    // Someone typing at a terminal wants each answer at once.
-    if (::isatty(::fileno(in)) || ::isatty(::fileno(out))) return RunInteractive(converter, category, in, out, err);
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0;
+}
 
-    // Otherwise blocks of lines are shared among the processor's cores and
-    // their results written in input order.
-    const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, MaxThreads);
-    std::vector<std::unique_ptr<Worker>> workers;
-    for (std::size_t i = 0; i < threads; ++i) workers.push_back(std::make_unique<Worker>(converter, category));
+class BatchWriter {
+public:
+    BatchWriter(Converter& converter, std::int32_t category, std::optional<OutputFormat> format, std::FILE* out, std::FILE* err)
+        : format_(format), out_(out), err_(err)
+    {
+        if (format_) {
+            records_ = std::make_unique<Table>(std::vector<std::string>{"value", "from", "to", "result", "error"});
+            records_->SetNumber(3);
+            records_->SetNullWhenEmpty(4);
+        }
+        const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, MaxThreads);
+        for (std::size_t i = 0; i < threads; ++i)
+            workers_.push_back(std::make_unique<Worker>(converter, category, records_.get(), format_));
+    }
 
-    std::vector<std::string> lines(BlockLines);
-    char* buffer = nullptr;
-    std::size_t capacity = 0;
-    long long nextNumber = 1;
-    bool ok = true;
-    for (bool more = true; more;) {
-        std::size_t count = 0;
-        for (ssize_t length; count < BlockLines && (length = ::getline(&buffer, &capacity, in)) >= 0; ++count)
-            lines[count].assign(buffer, static_cast<std::size_t>(length));
-        more = count == BlockLines;
+    bool Begin()
+    {
+        std::string header;
+        if (records_) records_->WriteHeader(header, *format_);
+        return Write(header);
+    }
 
-        const std::size_t shares = std::clamp<std::size_t>(count / MinShareLines, 1, threads);
+    // Converts `count` lines, the first numbered `firstNumber`, and writes
+    // the results in input order. False when the output is gone.
+    bool Convert(const std::vector<InputLine>& lines, std::size_t count, long long firstNumber)
+    {
+        const std::size_t shares = std::clamp<std::size_t>(count / MinShareLines, 1, workers_.size());
         const std::size_t share = (count + shares - 1) / shares;
         std::vector<std::thread> running;
         for (std::size_t s = 1; s < shares; ++s) {
             const std::size_t first = std::min(count, s * share), last = std::min(count, first + share);
-            running.emplace_back([&, s, first, last] { workers[s]->Convert(lines, first, last, nextNumber + static_cast<long long>(first)); });
+            running.emplace_back([&, s, first, last] { workers_[s]->Convert(lines, first, last, firstNumber + static_cast<long long>(first)); });
         }
-        workers[0]->Convert(lines, 0, std::min(count, share), nextNumber);
+        workers_[0]->Convert(lines, 0, std::min(count, share), firstNumber);
         for (std::thread& t : running) t.join();
 
         for (std::size_t s = 0; s < shares; ++s) {
-            Emit(workers[s]->results, workers[s]->errors, out, err);
-            ok &= workers[s]->ok;
+            Worker& w = *workers_[s];
+            ok_ = ok_ && w.ok;
+            if (!Write(w.results)) return false;
+            w.results.clear();
+            // A stretch's errors follow its results, so a terminal showing both shows them in order.
+            std::fputs(w.errors.c_str(), err_);
+            w.errors.clear();
         }
-        nextNumber += static_cast<long long>(count);
+        return true;
     }
-    std::free(buffer);
-    return ok ? ExitOk : ExitLineFailed;
+
+    bool End()
+    {
+        std::string footer;
+        if (format_) Table::WriteFooter(footer, *format_, anyRecord_);
+        return Write(footer);
+    }
+
+    bool Ok() const { return ok_; }
+
+private:
+    bool Write(std::string& text)
+    {
+        if (format_ == OutputFormat::Json && !anyRecord_ && text.starts_with(",")) {
+            text.erase(0, 1);
+            anyRecord_ = true;
+        }
+        if (WriteAll(out_, text)) return true;
+        outputClosed = errno == EPIPE;
+        if (!outputClosed) std::fprintf(err_, "%s: %s\n", msg::ProgramName, Format(msg::CannotWriteOutput, std::strerror(errno)).c_str());
+        return false;
+    }
+
+    std::optional<OutputFormat> format_;
+    std::FILE* out_;
+    std::FILE* err_;
+    std::unique_ptr<Table> records_;
+    std::vector<std::unique_ptr<Worker>> workers_;
+    bool ok_ = true;
+    bool anyRecord_ = false;
+};
+
+}  // namespace
+
+bool OutputClosed()
+{
+    return outputClosed;
+}
+
+int RunBatch(Converter& converter, std::int32_t category, std::optional<OutputFormat> format, std::FILE* in,
+             std::FILE* out, std::FILE* err)
+{
+    BatchWriter writer(converter, category, format, out, err);
+    if (!writer.Begin()) return ExitData;
+
+    const int fd = ::fileno(in);
+    std::vector<InputLine> lines(BlockLines);
+    std::size_t count = 0;
+    long long nextNumber = 1;
+    std::string partial;  // the line read so far
+    bool tooLong = false;  // the line read so far is over the limit: its rest is dropped
+    const auto endLine = [&] {
+        lines[count].text.swap(partial);
+        lines[count].tooLong = tooLong;
+        partial.clear();
+        tooLong = false;
+        ++count;
+    };
+    const auto flush = [&] {
+        const bool written = writer.Convert(lines, count, nextNumber);
+        nextNumber += static_cast<long long>(count);
+        count = 0;
+        return written;
+    };
+
+    std::vector<char> buffer(ReadBytes);
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            if (count > 0 && !flush()) return ExitData;
+            std::fprintf(err, "%s: %s\n", msg::ProgramName, Format(msg::CannotReadInput, std::strerror(error)).c_str());
+            return ExitData;
+        }
+        if (got == 0) break;
+        std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
+        while (!chunk.empty()) {
+            const std::size_t newline = chunk.find('\n');
+            const std::string_view piece = chunk.substr(0, newline);
+            if (!tooLong && partial.size() + piece.size() > MaxLineBytes) {
+                tooLong = true;
+                partial.clear();
+                partial.shrink_to_fit();
+            }
+            if (!tooLong) partial.append(piece);
+            if (newline == std::string_view::npos) break;
+            chunk.remove_prefix(newline + 1);
+            endLine();
+            if (count == BlockLines && !flush()) return ExitData;
+        }
+        // Answer what is complete once the writer pauses.
+        if (count > 0 && !InputWaiting(fd) && !flush()) return ExitData;
+    }
+    if (!partial.empty() || tooLong) endLine();
+    if (count > 0 && !flush()) return ExitData;
+    if (!writer.End()) return ExitData;
+    return writer.Ok() ? ExitOk : ExitLineFailed;
 }
 
 }  // namespace qv::cli

@@ -21,6 +21,22 @@ std::string Format(const char* pattern, const std::string& a, const std::string&
     return text;
 }
 
+std::string Printable(std::string_view utf8)
+{
+    std::string text;
+    text.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
+            text += '?';
+            ++i;
+        } else {
+            text += b < 0x20 || b == 0x7F ? '?' : utf8[i];
+        }
+    }
+    return text;
+}
+
 std::string TerminalMessage(const std::string& message)
 {
     std::string line;
@@ -31,7 +47,7 @@ std::string TerminalMessage(const std::string& message)
             line += c;
         }
     }
-    return Cp1252ToUtf8(line);
+    return Printable(Cp1252ToUtf8(line));
 }
 
 }  // namespace qv::cli

@@ -6,6 +6,7 @@
 #include "catalogue/Errors.h"
 
 #include <string>
+#include <string_view>
 
 namespace qv::cli {
 
@@ -24,18 +25,26 @@ inline constexpr const char* ProgramName = "quantova-cli";
 inline constexpr const char* UnknownUnit = "unknown unit '%s'";
 inline constexpr const char* UnitNotInCategory = "no unit '%s' in %s";
 inline constexpr const char* UnknownCategory = "unknown category '%s' (quantova-cli --list shows them)";
-inline constexpr const char* AmbiguousUnitName = "'%s' is a unit of several categories (%s); choose one with --category";
+inline constexpr const char* AmbiguousCategory = "'%s' names several categories (%s)";
+inline constexpr const char* DidYouMean = "; did you mean %s?";
+inline constexpr const char* UnitInCategory = "%s (%s) in %s";
+inline constexpr const char* AmbiguousUnitName =
+    "'%s' is a unit of several categories: %s; choose one with --category or give a target unit";
 inline constexpr const char* AmbiguousUnits = "the units are found in several categories (%s); choose one with --category";
 inline constexpr const char* AmbiguousUnit = "'%s' names several units of %s (%s); use the exact symbol";
 inline constexpr const char* NoCommonCategory = "the units are not of one category ('%s' is in %s, '%s' in %s)";
 inline constexpr const char* NeedValueAndUnit = "a conversion needs a VALUE and a FROM unit (see --help)";
 inline constexpr const char* ListTakesOneCategory = "--list takes at most one category name";
 inline constexpr const char* BatchTakesNoArguments = "--batch reads its conversions from standard input; give no VALUE or units";
-inline constexpr const char* BatchHasNoFormat = "--batch writes one value a line; --format does not apply to it";
+inline constexpr const char* BatchHasNoTable = "--batch writes records; --format table does not apply to it (tsv, csv or json do)";
+inline constexpr const char* DoesNotApply = "%s does not apply to %s";
+inline constexpr const char* LineTooLong = "the line is longer than 1 MiB; skipped";
+inline constexpr const char* CannotReadInput = "cannot read standard input: %s";
+inline constexpr const char* CannotWriteOutput = "cannot write the results: %s";
 inline constexpr const char* BatchLineShape = "expected VALUE FROM TO";
 inline constexpr const char* ExclusiveSources = "--package and --builtin exclude each other";
 inline constexpr const char* CannotReadPackage = "cannot read the package %s: ";
-inline constexpr const char* CannotReadRates = "cannot read the rates file: ";
+inline constexpr const char* CannotReadRates = "Currency is left out: cannot read the rates file %s: ";
 inline constexpr const char* SkippedPackage = "skipped the unreadable package %s: ";
 inline constexpr const char* NoPackageFound = "no package in %s; using the 36 built-in categories";
 inline constexpr const char* NoDataFolder = "no data folder (HOME is not set); using the 36 built-in categories";
@@ -61,6 +70,10 @@ public:
 private:
     int status_;
 };
+
+// UTF-8 text with its control characters (C0, DEL and C1, which would
+// move the cursor, clear or retitle a terminal) replaced by '?'.
+std::string Printable(std::string_view utf8);
 
 // The message of an error as one line for a terminal: the model's Windows-1252
 // bytes as UTF-8, and the line breaks inside evaluator messages as blanks.

@@ -31,6 +31,11 @@ struct CliOptions {
     bool Locale = false;
     bool UpdateRates = false;
     std::string RatesSource;  // empty: the central bank
+    bool Quiet = false;
+    bool CompleteUnits = false;  // hidden: the unit symbols, for shell completion
+
+    std::vector<std::string> Given;  // the long names of the options given
+    bool WasGiven(const char* name) const;
 };
 
 // Declares the options, the help text and --version.

@@ -7,7 +7,9 @@
 #include "cli/UnitSource.h"
 #include "expr/NumberText.h"
 
+#include <algorithm>
 #include <clocale>
+#include <initializer_list>
 #include <span>
 
 namespace qv::cli {
@@ -23,13 +25,41 @@ char LocaleSeparator()
     return point.size() == 1 && point[0] != '?' ? point[0] : '.';
 }
 
+// Refuses the options of `names` that were given, as not applying to `what`.
+void Refuse(const CliOptions& o, std::initializer_list<const char*> names, const char* what)
+{
+    for (const char* name : names)
+        if (o.WasGiven(name)) throw ECliError(ExitUsage, Format(msg::DoesNotApply, std::string("--") + name, what));
+}
+
 void CheckArguments(const CliOptions& o)
 {
+    if (o.UpdateRates) {
+        Refuse(o, {"precision", "scientific", "format", "category", "locale"}, "--update-rates");
+        return;
+    }
     if (o.BuiltIn && !o.Package.empty()) throw ECliError(ExitUsage, msg::ExclusiveSources);
-    if (o.Batch && !o.Args.empty()) throw ECliError(ExitUsage, msg::BatchTakesNoArguments);
-    if (o.Batch && o.Format()) throw ECliError(ExitUsage, msg::BatchHasNoFormat);
-    if (o.List && o.Args.size() > 1) throw ECliError(ExitUsage, msg::ListTakesOneCategory);
-    if (!o.List && !o.Batch && o.Args.size() < 2) throw ECliError(ExitUsage, msg::NeedValueAndUnit);
+    if (o.CompleteUnits) return;
+    if (o.List) {
+        Refuse(o, {"batch", "precision", "scientific", "category"}, "--list");
+        if (o.Args.size() > 1) throw ECliError(ExitUsage, msg::ListTakesOneCategory);
+    } else if (o.Batch) {
+        if (!o.Args.empty()) throw ECliError(ExitUsage, msg::BatchTakesNoArguments);
+        if (o.Format() == OutputFormat::Table) throw ECliError(ExitUsage, msg::BatchHasNoTable);
+    } else if (o.Args.size() < 2) {
+        throw ECliError(ExitUsage, msg::NeedValueAndUnit);
+    }
+}
+
+// The symbols of every unit, once each, for shell completion.
+void ListSymbols(const TCategories& catalogue, std::string& out)
+{
+    std::vector<std::string> symbols;
+    for (std::int32_t c = 0; c < catalogue.CategoryCount(); ++c)
+        for (std::int32_t u = 0; u < catalogue.CategoryAt(c).UnitCount(); ++u) symbols.push_back(catalogue.CategoryAt(c).UnitAt(u).Symbol);
+    std::sort(symbols.begin(), symbols.end());
+    symbols.erase(std::unique(symbols.begin(), symbols.end()), symbols.end());
+    for (const std::string& symbol : symbols) out += Printable(Cp1252ToUtf8(symbol)) + '\n';
 }
 
 SourceKind ChosenSource(const CliOptions& o)
@@ -40,14 +70,13 @@ SourceKind ChosenSource(const CliOptions& o)
 
 std::int32_t CategoryPosition(const UnitLookup& lookup, const std::string& name)
 {
-    const std::int32_t position = lookup.FindCategory(Utf8ToCp1252(name));
-    if (position < 0) throw ECliError(ExitUnit, Format(msg::UnknownCategory, name));
-    return position;
+    return lookup.Category(Utf8ToCp1252(name));
 }
 
 void ListCategories(const TCategories& catalogue, std::optional<OutputFormat> format, std::string& out)
 {
     Table table({"category", "units"});
+    table.SetNumber(1);
     for (std::int32_t c = 0; c < catalogue.CategoryCount(); ++c) {
         const TCategory& category = catalogue.CategoryAt(c);
         // A terminal gets the names alone, ready for the next command.
@@ -62,6 +91,7 @@ void ListCategories(const TCategories& catalogue, std::optional<OutputFormat> fo
 void ListUnits(const TCategory& category, std::optional<OutputFormat> format, std::string& out)
 {
     Table table({"symbol", "definition", "factor", "status"});
+    table.SetNumber(2);
     for (std::int32_t u = 0; u < category.UnitCount(); ++u) {
         const TUnit& unit = category.UnitAt(u);
         std::string status = u == category.DefaultIndex ? "default" : "";
@@ -94,6 +124,7 @@ void Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std
     const Extended value = Evaluating([&] { return ReadValue(Utf8ToCp1252(o.Args[0])); });
 
     Table table({"symbol", "definition", "value"});
+    table.SetNumber(2);
     std::string values;
     const auto add = [&](std::int32_t unit) {
         const std::string text = Evaluating([&] { return converter.Text(converter.Convert(units.Category, units.From, value, unit)); });
@@ -115,24 +146,31 @@ void Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std
 
 int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    if (o.UpdateRates) return UpdateRates(o, out, err);
     CheckArguments(o);
+    if (o.UpdateRates) return UpdateRates(o, out, err);
     if (o.Locale) SetDecimalSeparator(LocaleSeparator());
 
     UnitSource source = LoadUnits(ChosenSource(o), o.Package, DataFolderFor(ExecutableFolder()));
     for (const std::string& notice : source.Notices)
         std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(notice).c_str());
+    if (!o.Quiet)
+        for (const std::string& note : source.Notes) std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(note).c_str());
 
-    Converter converter(source.Catalogue, o.Style);
+    Converter converter(source.Catalogue, o.Style, source.Unavailable);
     std::string results;
-    if (o.List) {
+    if (o.CompleteUnits) {
+        ListSymbols(source.Catalogue, results);
+    } else if (o.List) {
+        // Currency left out of the list is said once.
+        if (o.Args.empty() && source.Unavailable && !o.Quiet)
+            std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(source.Unavailable->Reason).c_str());
         if (o.Args.empty())
             ListCategories(source.Catalogue, o.Format(), results);
         else
             ListUnits(source.Catalogue.CategoryAt(CategoryPosition(converter.Lookup(), o.Args[0])), o.Format(), results);
     } else {
         const std::int32_t filter = o.Category.empty() ? -1 : CategoryPosition(converter.Lookup(), o.Category);
-        if (o.Batch) return RunBatch(converter, filter, in, out, err);
+        if (o.Batch) return RunBatch(converter, filter, o.Format(), in, out, err);
         Convert(o, converter, filter, results);
     }
     std::fwrite(results.data(), 1, results.size(), out);

@@ -24,7 +24,10 @@ Extended ReadValue(const std::string& text);
 
 class Converter {
 public:
-    Converter(TCategories& catalogue, NumberStyle style) : catalogue_(catalogue), lookup_(catalogue), style_(style) {}
+    Converter(TCategories& catalogue, NumberStyle style, std::shared_ptr<const UnavailableCategory> unavailable = {})
+        : catalogue_(catalogue), lookup_(catalogue, std::move(unavailable)), style_(style)
+    {
+    }
 
     const UnitLookup& Lookup() const { return lookup_; }
     const TCategories& Catalogue() const { return catalogue_; }

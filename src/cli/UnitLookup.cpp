@@ -1,146 +1,137 @@
 #include "cli/UnitLookup.h"
 
-#include "catalogue/Cp1252.h"
 #include "cli/CliErrors.h"
+
+#include <algorithm>
 
 namespace qv::cli {
 namespace {
 
-std::string_view TrimBlanks(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
-std::string Join(const std::vector<std::string>& items)
+std::string Join(const std::vector<std::string>& items, const char* separator = ", ")
 {
     std::string text;
-    for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+    for (const std::string& item : items) text += (text.empty() ? "" : separator) + item;
     return text;
 }
 
 }  // namespace
 
-std::int32_t UnitLookup::FindCategory(std::string_view name) const
+std::int32_t UnitLookup::Category(std::string_view name) const
 {
-    for (std::int32_t c = 0; c < catalogue_.CategoryCount(); ++c)
-        if (catalogue_.CategoryAt(c).Name == name) return c;
-    for (std::int32_t c = 0; c < catalogue_.CategoryCount(); ++c)
-        if (SameTextIgnoringCase(catalogue_.CategoryAt(c).Name, name)) return c;
-    return -1;
+    const std::vector<std::int32_t> found = resolver_.FindCategories(name);
+    if (found.size() == 1) return found.front();
+    if (found.empty() && unavailable_ && !UnitResolver(unavailable_->StandIn).FindCategories(name).empty())
+        throw ECliError(ExitData, unavailable_->Reason);
+    if (found.empty()) throw ECliError(ExitUnit, Format(msg::UnknownCategory, std::string(name)));
+    std::vector<std::string> names;
+    for (std::int32_t c : found) names.push_back(catalogue_.CategoryAt(c).Name);
+    throw ECliError(ExitUnit, Format(msg::AmbiguousCategory, std::string(name), Join(names)));
 }
 
-UnitLookup::Match UnitLookup::MatchIn(std::string_view name, std::int32_t category) const
+std::string UnitLookup::Describe(std::int32_t category, std::int32_t unit) const
 {
-    Match match;
-    const TCategory& c = catalogue_.CategoryAt(category);
-    const std::string_view wanted = TrimBlanks(name);
-    for (std::int32_t u = 0; u < c.UnitCount(); ++u) {
-        const TUnit& unit = c.UnitAt(u);
-        Level level = NoMatch;
-        if (unit.Symbol == name)
-            level = ExactSymbol;
-        else if (SameTextIgnoringCase(unit.Symbol, name))
-            level = SymbolAnyCase;
-        else if (!wanted.empty() && SameTextIgnoringCase(TrimBlanks(unit.Definition), wanted))
-            level = Definition;
-        if (level < match.level) {
-            match.level = level;
-            match.units.clear();
-        }
-        if (level == match.level && level != NoMatch) match.units.push_back(u);
-    }
-    return match;
+    const TUnit& u = catalogue_.CategoryAt(category).UnitAt(unit);
+    return Format(msg::UnitInCategory, u.Symbol, u.Definition, catalogue_.CategoryAt(category).Name);
 }
 
-std::string UnitLookup::CategoriesOf(std::string_view name) const
+std::string UnitLookup::CategoriesOf(std::string_view text) const
 {
     std::vector<std::string> names;
-    for (std::int32_t c = 0; c < catalogue_.CategoryCount(); ++c)
-        if (MatchIn(name, c).level != NoMatch) names.push_back(catalogue_.CategoryAt(c).Name);
+    for (const UnitRef& r : resolver_.Readings(text)) {
+        const std::string& name = catalogue_.CategoryAt(r.Category).Name;
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
     return Join(names);
 }
 
-bool UnitLookup::TryResolve(std::string_view from, std::span<const std::string> to, std::int32_t category,
-                            Resolution& result, ResolveError& error) const
+std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view from, std::span<const std::string> to,
+                                std::int32_t category) const
 {
-    const auto fail = [&error](int status, std::string message) {
-        error = {status, std::move(message)};
-        return false;
-    };
-    std::vector<std::string_view> names{from};
-    names.insert(names.end(), to.begin(), to.end());
+    using Outcome = ConversionAnswer::Outcome;
+    const std::string text(answer.Text == 0 ? from : std::string_view(to[answer.Text - 1]));
+    switch (answer.Result) {
+    case Outcome::Unknown: {
+        std::string message = category >= 0 && !resolver_.Readings(text).empty()
+                                  ? Format(msg::UnitNotInCategory, text, catalogue_.CategoryAt(category).Name)
+                                  : Format(msg::UnknownUnit, text);
+        std::vector<std::string> close;
+        for (const UnitSuggestion& s : resolver_.Suggest(text, category)) close.push_back(s.Text);
+        if (!close.empty()) message += Format(msg::DidYouMean, Join(close));
+        return message;
+    }
+    case Outcome::Unrelated: {
+        for (std::size_t i = 0; i < to.size(); ++i) {
+            const std::string theirs = CategoriesOf(to[i]), ours = CategoriesOf(from);
+            if (theirs != ours) return Format(msg::NoCommonCategory, std::string(from), ours, to[i], theirs);
+        }
+        return Format(msg::UnknownUnit, std::string(from));
+    }
+    case Outcome::Ambiguous: break;
+    case Outcome::Resolved: return {};
+    }
+    // Several categories tie, or one text names several units of one category.
+    const std::vector<ConversionUnits>& choices = answer.Choices;
+    const bool oneCategory = std::all_of(choices.begin(), choices.end(),
+                                         [&](const ConversionUnits& c) { return c.Category == choices.front().Category; });
+    if (oneCategory) {
+        // Find the text whose units differ between the choices.
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i <= to.size(); ++i) {
+            const auto unitOf = [i](const ConversionUnits& c) { return i == 0 ? c.From : c.To[i - 1]; };
+            if (std::any_of(choices.begin(), choices.end(), [&](const ConversionUnits& c) { return unitOf(c) != unitOf(choices.front()); })) {
+                differing = i;
+                break;
+            }
+        }
+        std::vector<std::string> units;
+        for (const ConversionUnits& c : choices) {
+            const std::int32_t unit = differing == 0 ? c.From : c.To[differing - 1];
+            const TUnit& u = catalogue_.CategoryAt(c.Category).UnitAt(unit);
+            const std::string item = u.Symbol + " (" + u.Definition + ")";
+            if (std::find(units.begin(), units.end(), item) == units.end()) units.push_back(item);
+        }
+        const std::string text(differing == 0 ? from : std::string_view(to[differing - 1]));
+        return Format(msg::AmbiguousUnit, text, catalogue_.CategoryAt(choices.front().Category).Name, Join(units));
+    }
+    std::vector<std::string> items;
+    if (to.empty()) {
+        for (const ConversionUnits& c : choices) items.push_back(Describe(c.Category, c.From));
+        return Format(msg::AmbiguousUnitName, std::string(from), Join(items, "; "));
+    }
+    for (const ConversionUnits& c : choices) {
+        const std::string& name = catalogue_.CategoryAt(c.Category).Name;
+        if (std::find(items.begin(), items.end(), name) == items.end()) items.push_back(name);
+    }
+    return Format(msg::AmbiguousUnits, Join(items));
+}
 
-    // Each category holding every unit scores the sum of its match levels;
-    // the lowest score wins, and a tie is for the user to settle.
-    const std::int32_t first = category < 0 ? 0 : category;
-    const std::int32_t last = category < 0 ? catalogue_.CategoryCount() : category + 1;
-    int bestScore = -1;
-    std::vector<std::int32_t> best;
-    std::vector<Match> bestMatches;
-    for (std::int32_t c = first; c < last; ++c) {
-        std::vector<Match> matches;
-        int score = 0;
-        for (std::string_view name : names) {
-            matches.push_back(MatchIn(name, c));
-            if (matches.back().level == NoMatch) break;
-            score += matches.back().level;
-        }
-        if (matches.back().level == NoMatch) continue;
-        if (bestScore < 0 || score < bestScore) {
-            bestScore = score;
-            best.clear();
-            bestMatches = std::move(matches);
-        }
-        if (score == bestScore) best.push_back(c);
-    }
+bool UnitLookup::Unavailable(std::string_view from, std::span<const std::string> to, ResolveError* error) const
+{
+    if (!unavailable_) return false;
+    const UnitResolver standIn(unavailable_->StandIn);
+    bool asked = !standIn.Readings(from).empty();
+    for (const std::string& target : to) asked = asked || !standIn.Readings(target).empty();
+    if (asked) *error = {ExitData, unavailable_->Reason};
+    return asked;
+}
 
-    if (best.empty()) {
-        for (std::string_view name : names) {
-            if (category >= 0 && MatchIn(name, category).level == NoMatch)
-                return fail(ExitUnit, Format(msg::UnitNotInCategory, std::string(name), catalogue_.CategoryAt(category).Name));
-            if (category < 0 && CategoriesOf(name).empty()) return fail(ExitUnit, Format(msg::UnknownUnit, std::string(name)));
-        }
-        for (std::string_view name : names) {
-            if (name == from) continue;
-            const std::string theirs = CategoriesOf(name), ours = CategoriesOf(from);
-            if (theirs != ours)
-                return fail(ExitUnit, Format(msg::NoCommonCategory, std::string(from), ours, std::string(name), theirs));
-        }
-        return fail(ExitUnit, Format(msg::UnknownUnit, std::string(from)));
+bool UnitLookup::TryResolve(std::string_view from, std::span<const std::string> to, std::int32_t category,
+                            Resolution& result, ResolveError* error) const
+{
+    const ConversionAnswer answer = resolver_.Resolve(from, to, category);
+    if (answer.Result == ConversionAnswer::Outcome::Resolved) {
+        result = answer.Units;
+        return true;
     }
-    if (best.size() > 1) {
-        std::vector<std::string> tied;
-        for (std::int32_t c : best) tied.push_back(catalogue_.CategoryAt(c).Name);
-        if (names.size() == 1) return fail(ExitUnit, Format(msg::AmbiguousUnitName, std::string(from), Join(tied)));
-        return fail(ExitUnit, Format(msg::AmbiguousUnits, Join(tied)));
-    }
-
-    const TCategory& chosen = catalogue_.CategoryAt(best.front());
-    std::vector<std::int32_t> picked;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const Match& m = bestMatches[i];
-        // Equal symbols can only come from a package file; take the first as
-        // the window's list would show it first.
-        if (m.units.size() > 1 && m.level != ExactSymbol) {
-            std::vector<std::string> symbols;
-            for (std::int32_t u : m.units) symbols.push_back(chosen.UnitAt(u).Symbol);
-            return fail(ExitUnit, Format(msg::AmbiguousUnit, std::string(names[i]), chosen.Name, Join(symbols)));
-        }
-        picked.push_back(m.units.front());
-    }
-    result.Category = best.front();
-    result.From = picked.front();
-    result.To.assign(picked.begin() + 1, picked.end());
-    return true;
+    if (error && !Unavailable(from, to, error)) *error = {ExitUnit, Explain(answer, from, to, category)};
+    return false;
 }
 
 Resolution UnitLookup::Resolve(std::string_view from, std::span<const std::string> to, std::int32_t category) const
 {
     Resolution result;
     ResolveError error;
-    if (!TryResolve(from, to, category, result, error)) throw ECliError(error.Status, error.Message);
+    if (!TryResolve(from, to, category, result, &error)) throw ECliError(error.Status, error.Message);
     return result;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
-// Finds units by what a person types: a unit's symbol exactly ("m"), then its
-// symbol in any letter case ("KM"), then its definition in any case
-// ("meters"). The category follows from the units: the one category holding
-// all of them, preferring closer matches; a given category settles the rest.
+// quantova-cli's side of finding units: the core's resolver (which the
+// window's Find Anywhere uses too) does the matching; this turns its answers
+// into the program's messages and exit statuses.
 
 #include "catalogue/Category.h"
+#include "catalogue/UnitResolver.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,10 +16,13 @@
 
 namespace qv::cli {
 
-struct Resolution {
-    std::int32_t Category = -1;
-    std::int32_t From = -1;
-    std::vector<std::int32_t> To;  // one per target, in the order given
+using Resolution = ConversionUnits;
+
+// A category the catalogue lacks because its data could not be read: a
+// unit or category name found in `StandIn` is answered with `Reason`.
+struct UnavailableCategory {
+    std::string Reason;
+    TCategories StandIn;
 };
 
 struct ResolveError {
@@ -28,32 +32,39 @@ struct ResolveError {
 
 class UnitLookup {
 public:
-    explicit UnitLookup(const TCategories& catalogue) : catalogue_(catalogue) {}
+    explicit UnitLookup(const TCategories& catalogue, std::shared_ptr<const UnavailableCategory> unavailable = {})
+        : catalogue_(catalogue), resolver_(catalogue), unavailable_(std::move(unavailable))
+    {
+    }
+    const std::shared_ptr<const UnavailableCategory>& Unavailable() const { return unavailable_; }
 
-    // Position of the category named `name`, exactly or else ignoring letter
-    // case; -1 when there is none.
-    std::int32_t FindCategory(std::string_view name) const;
+    const UnitResolver& Resolver() const { return resolver_; }
+
+    // Position of the category a typed name stands for: the exact name, any
+    // letter case, a unique beginning or a unique word ("velocity"). Raises
+    // ECliError (ExitUnit) naming the candidates when there is none or several.
+    std::int32_t Category(std::string_view name) const;
 
     // Resolves FROM and the targets (Windows-1252 text) within `category`, or
-    // within the whole catalogue when it is -1. On failure returns false and
-    // fills `error` with the message and its exit status.
+    // within the whole catalogue when it is -1. On failure returns false and,
+    // when `error` is given, fills it with the message and its exit status.
     bool TryResolve(std::string_view from, std::span<const std::string> to, std::int32_t category,
-                    Resolution& result, ResolveError& error) const;
+                    Resolution& result, ResolveError* error) const;
 
     // The same, raising ECliError.
     Resolution Resolve(std::string_view from, std::span<const std::string> to, std::int32_t category) const;
 
 private:
-    enum Level : int { ExactSymbol, SymbolAnyCase, Definition, NoMatch };
-    struct Match {
-        Level level = NoMatch;
-        std::vector<std::int32_t> units;  // every unit matching at `level`
-    };
+    std::string Explain(const ConversionAnswer& answer, std::string_view from, std::span<const std::string> to,
+                        std::int32_t category) const;
+    std::string CategoriesOf(std::string_view text) const;
+    std::string Describe(std::int32_t category, std::int32_t unit) const;
 
-    Match MatchIn(std::string_view name, std::int32_t category) const;
-    std::string CategoriesOf(std::string_view name) const;
+    bool Unavailable(std::string_view from, std::span<const std::string> to, ResolveError* error) const;
 
     const TCategories& catalogue_;
+    UnitResolver resolver_;
+    std::shared_ptr<const UnavailableCategory> unavailable_;
 };
 
 }  // namespace qv::cli

@@ -1,6 +1,9 @@
 #include "cli/UnitSource.h"
 
 #include "builtin/BuildCats.h"
+#include "builtin/BuiltInTables.h"
+#include "builtin/CurrencyFile.h"
+#include "builtin/WordRead.h"
 #include "catalogue/DataFolder.h"
 #include "catalogue/Packages.h"
 #include "cli/CliErrors.h"
@@ -13,14 +16,31 @@ namespace {
 
 constexpr const char* AppName = "Quantova";
 
-TCategories BuiltInCatalogue(const std::string& dataFolder)
+// Currency as the default rates give it, to recognise what was asked for.
+std::shared_ptr<const UnavailableCategory> CurrencyLeftOut(const std::string& reason)
+{
+    auto left = std::make_shared<UnavailableCategory>();
+    left->Reason = reason;
+    TWordReader reader = TWordReader::FromText(DefaultCurrencyFileText());
+    ReadCurrencyRows(left->StandIn.AppendCategory(CurrencyCategoryName), reader);
+    return left;
+}
+
+// The built-in categories; a rates file that cannot be read costs Currency only.
+TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<const UnavailableCategory>& unavailable)
 {
     TCategories catalogue;
     std::vector<std::string> all = ListBuiltInCategories();
-    try {
-        BuildBuiltInCategories(catalogue, all, dataFolder, MissingRatesFile::UseDefaultInMemory);
-    } catch (const std::exception& e) {
-        throw ECliError(ExitData, std::string(msg::CannotReadRates) + e.what());
+    while (!all.empty()) {
+        try {
+            BuildBuiltInCategories(catalogue, all, dataFolder, MissingRatesFile::UseDefaultInMemory);
+        } catch (const std::exception& e) {
+            if (all.empty() || all.front() != CurrencyCategoryName) throw ECliError(ExitData, e.what());
+            for (std::int32_t c = catalogue.CategoryCount() - 1; c >= 0; --c)
+                if (catalogue.CategoryAt(c).Name == CurrencyCategoryName) catalogue.RemoveCategory(c);
+            all.erase(all.begin());
+            unavailable = CurrencyLeftOut(Format(msg::CannotReadRates, dataFolder + CurrencyFileName) + e.what());
+        }
     }
     return catalogue;
 }
@@ -56,15 +76,15 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
         }
         return source;
     case SourceKind::BuiltIn:
-        source.Catalogue = BuiltInCatalogue(dataFolder.empty() ? ExecutableFolder() : dataFolder);
+        source.Catalogue = BuiltInCatalogue(dataFolder.empty() ? ExecutableFolder() : dataFolder, source.Unavailable);
         return source;
     case SourceKind::DataFolder:
         break;
     }
 
     if (dataFolder.empty()) {
-        source.Notices.emplace_back(msg::NoDataFolder);
-        source.Catalogue = BuiltInCatalogue(ExecutableFolder());
+        source.Notes.emplace_back(msg::NoDataFolder);
+        source.Catalogue = BuiltInCatalogue(ExecutableFolder(), source.Unavailable);
         return source;
     }
     // Reads the packages as the window does at start, without its installer;
@@ -75,8 +95,8 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
     if (started.HasPackage) {
         source.Catalogue = std::move(qv::Catalogue);
     } else {
-        source.Notices.push_back(Format(msg::NoPackageFound, dataFolder));
-        source.Catalogue = BuiltInCatalogue(dataFolder);
+        source.Notes.push_back(Format(msg::NoPackageFound, dataFolder));
+        source.Catalogue = BuiltInCatalogue(dataFolder, source.Unavailable);
     }
     ResetPackageState();
     return source;

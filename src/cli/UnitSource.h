@@ -5,7 +5,9 @@
 // command line, or the built-in tables. Nothing here writes a file.
 
 #include "catalogue/Category.h"
+#include "cli/UnitLookup.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,10 @@ enum class SourceKind { DataFolder, PackageFile, BuiltIn };
 struct UnitSource {
     TCategories Catalogue;
     std::vector<std::string> Notices;  // said once on standard error
+    std::vector<std::string> Notes;    // the same, unless --quiet
+    // A rates file that cannot be read leaves Currency out: why, and the
+    // default currencies, so that asking for one gives that reason.
+    std::shared_ptr<const UnavailableCategory> Unavailable;
 };
 
 // The folder holding the running executable, ending in a separator.
@@ -28,7 +34,7 @@ std::string DataFolderFor(const std::string& programDir);
 // Loads the units. `packageFile` is used with SourceKind::PackageFile,
 // `dataFolder` for the data folder's packages and for the rates file of the
 // built-in Currency. Raises ECliError (ExitData) for an unreadable package
-// named by the user or an unreadable rates file.
+// named by the user; a damaged rates file leaves Currency out (Unavailable).
 UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std::string& dataFolder);
 
 }  // namespace qv::cli

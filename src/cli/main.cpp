@@ -2,9 +2,11 @@
 
 #include "cli/CliErrors.h"
 #include "cli/CliOptions.h"
+#include "cli/Batch.h"
 #include "cli/Commands.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -23,10 +25,10 @@ int main(int argc, char** argv)
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::string message = e.what();
-        // CLI11 takes "-pi" for an option; say how to give such a value.
-        for (int i = 1; i < argc; ++i) {
+        // CLI11 takes "-pi" for options (-p i); say how to give such a value.
+        for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i) {
             const std::string arg = argv[i];
-            if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-' && message.find(arg) != std::string::npos) {
+            if (arg.size() > 2 && arg[0] == '-' && arg[1] != '-') {
                 message += msg::NegativeValueHint;
                 break;
             }
@@ -35,7 +37,10 @@ int main(int argc, char** argv)
         return ExitUsage;
     }
     const int status = Run(options, stdin, stdout, stderr);
+    // A reader that went away (head, a closed pipe) wanted no more: end quietly.
+    if (OutputClosed()) return ExitData;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        if (errno == EPIPE) return ExitData;
         std::perror(msg::ProgramName);
         return status == ExitOk ? ExitData : status;
     }
