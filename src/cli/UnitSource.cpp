@@ -21,8 +21,7 @@ std::shared_ptr<const UnavailableCategory> CurrencyLeftOut(const std::string& re
 {
     auto left = std::make_shared<UnavailableCategory>();
     left->Reason = reason;
-    TWordReader reader = TWordReader::FromText(DefaultCurrencyFileText());
-    ReadCurrencyRows(left->StandIn.AppendCategory(CurrencyCategoryName), reader);
+    DefaultCurrencyRows(left->StandIn.AppendCategory(CurrencyCategoryName));
     return left;
 }
 
