@@ -182,7 +182,7 @@ void TFrmMain::InstallClick()
             move(oldPos);
             resize(oldSize);
         });
-        if (installer_) installer_->exec();
+        Installer()->exec();
         RefreshView();
     });
 }
@@ -203,7 +203,7 @@ void TFrmMain::StayonTop2Click()
 void TFrmMain::AboutClick()
 {
     Guarded([this] {
-        if (dialogs_) dialogs_->About->exec();
+        if (dialogs_) dialogs_->About()->exec();
     });
 }
 

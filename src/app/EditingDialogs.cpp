@@ -15,9 +15,15 @@ EditingDialogs CreateEditingDialogs(QWidget* owner)
     d.AddUnit = new TFrmAddUnit(owner);
     d.NewBaseUnit = new TfrmNewBaseUnit(owner);
     d.ShowHidden = new TfrmShowHidden(owner);
-    d.About = new TfrmAbout(owner);
+    d.Owner = owner;
     d.NewCategory->SetAddUnitDialog(d.AddUnit);
     return d;
+}
+
+TfrmAbout* EditingDialogs::About()
+{
+    if (!about_) about_ = new TfrmAbout(Owner);
+    return about_;
 }
 
 }  // namespace qv

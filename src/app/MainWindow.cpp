@@ -17,6 +17,26 @@
 
 namespace qv {
 
+// Owned by the window, the installer opens above it, also while the window
+// stays on top; it keeps its place.
+void TFrmMain::AdoptInstaller()
+{
+    const QPoint place = installer_->pos();
+    installer_->setParent(this, installer_->windowFlags());
+    installer_->move(place);
+}
+
+// Building the installer costs a tenth of the start-up (its messages are
+// fitted to their labels), so a start with a package leaves it for later.
+TfrmInstallCat* TFrmMain::Installer()
+{
+    if (!installer_) {
+        installer_ = new TfrmInstallCat;
+        AdoptInstaller();
+    }
+    return installer_;
+}
+
 TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
     : QWidget(parent),
       installer_(installer),
@@ -27,13 +47,7 @@ TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
       findAnywhere_(new TFindAnywhere(controls_, *view_, this))
 {
     setObjectName(QStringLiteral("FrmMain"));
-    // Owned by the window, the installer opens above it, also while the
-    // window stays on top; it keeps its place.
-    if (installer_) {
-        const QPoint place = installer_->pos();
-        installer_->setParent(this, installer_->windowFlags());
-        installer_->move(place);
-    }
+    if (installer_) AdoptInstaller();
     actions_->AttachKeyTables(controls_);
     ConnectCommands();
     connect(view_, &TConversionView::changed, this, [this] { UpdateActions(); });

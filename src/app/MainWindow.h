@@ -40,7 +40,8 @@ struct EditingDialogs;
 class TFrmMain : public QWidget {
     Q_OBJECT
 public:
-    // The window takes the installer as its own dialog (it may be null).
+    // The window takes the installer as its own dialog; when none is given
+    // (the program started with a package), it is made on first use.
     explicit TFrmMain(TfrmInstallCat* installer, QWidget* parent = nullptr);
     ~TFrmMain() override;
 
@@ -98,13 +99,16 @@ private:
     void SaveTableClick();
     void UpdateRatesClick();
 
+    TfrmInstallCat* Installer();
+    void AdoptInstaller();
+
     template <typename Body>
     void Guarded(Body&& body)
     {
         RunGuarded(this, std::forward<Body>(body));
     }
 
-    TfrmInstallCat* installer_;
+    TfrmInstallCat* installer_ = nullptr;
     EditingDialogs* dialogs_ = nullptr;
     TMainActions* actions_;
     TMainControls controls_;

@@ -33,11 +33,11 @@ bool HasCustomUnits(const TCategory& c)
 
 bool UpdateRatesCommand(QWidget* parent, TFrmUpdateRates& dialog)
 {
-    const std::optional<RatesUpdate> update = dialog.Execute(ProgramDir);
+    const std::optional<RatesOutcome> update = dialog.Execute(ProgramDir);
     if (!update) return false;
 
-    const QString done = ErrorDisplayText(RatesUpdateMessage(*update));
-    const TCategory* currency = PackageCurrency();
+    const QString done = ErrorDisplayText(update->Message);
+    const TCategory* currency = update->Reinstall ? PackageCurrency() : nullptr;
     if (!currency) {
         QMessageBox box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), done, QMessageBox::Ok, parent);
         box.setObjectName(QStringLiteral("RatesUpdated"));

@@ -17,8 +17,8 @@ inline constexpr const char* ReinstallCurrencyCustomUnits =
 }  // namespace msg
 
 // Runs the dialog; on success says of which day the rates are and how many
-// currencies changed, and, when the package holds Currency, offers to
-// install it again from the new file (through the installer, so its rules
+// currencies changed, and, when the package holds Currency and the update
+// says the new file can be installed, offers to install it again from it (through the installer, so its rules
 // hold). Errors are raised for the general error display. Returns true when
 // Currency was installed again: it is then the last category.
 bool UpdateRatesCommand(QWidget* parent, TFrmUpdateRates& dialog);

@@ -35,11 +35,15 @@ int main(int argc, char* argv[])
     qv::InstanceLock lock(dataFolder);
     if (!lock.Acquire()) return 1;
 
-    // The installer exists before the main window, which then owns it.
-    auto installer = std::make_unique<qv::TfrmInstallCat>();
+    // Without a package the installer runs before the main window, which
+    // then owns it; otherwise the window makes it when it is first used.
+    std::unique_ptr<qv::TfrmInstallCat> installer;
     qv::StartUpResult started;
     if (!qv::RunGuarded(nullptr, [&] {
-            started = qv::StartUp(dataFolder, [&installer] { installer->exec(); });
+            started = qv::StartUp(dataFolder, [&installer] {
+                installer = std::make_unique<qv::TfrmInstallCat>();
+                installer->exec();
+            });
         }))
         return 1;
     if (!started.HasPackage) return 0;

@@ -5,6 +5,7 @@
 #include "catalogue/FileAccess.h"
 #include "catalogue/UnitAppender.h"
 #include "catalogue/ValueStream.h"
+#include "expr/NumberText.h"
 
 #include <cstring>
 #include <filesystem>
@@ -67,9 +68,28 @@ void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDi
     std::error_code ec;
     const bool useDefaults = missing == MissingRatesFile::UseDefaultInMemory &&
                              !std::filesystem::exists(std::filesystem::symlink_status(path, ec));
-    if (!useDefaults) WriteCurrencyFile(programDir);
-    TWordReader reader = useDefaults ? TWordReader::FromText(DefaultCurrencyFileText()) : TWordReader(path);
+    if (useDefaults) {
+        DefaultCurrencyRows(catalogue.CategoryAt(index));
+        return;
+    }
+    WriteCurrencyFile(programDir);
+    TWordReader reader(path);
     ReadCurrencyRows(catalogue.CategoryAt(index), reader);
+}
+
+void DefaultCurrencyRows(TCategory& currency)
+{
+    TUnitAppender units(currency);
+    units.Append("USD", "American Dollars", 1.0L);
+    for (const DefaultRate& rate : DefaultRates()) {
+        if (std::strcmp(rate.Symbol, "USD") == 0) continue;
+        Extended value = 0.0L;
+        TryReadNumberAnySeparator(rate.Rate, value);  // the digits the file would hold, read as it reads them
+        units.Append(rate.Symbol, rate.Name, value);
+    }
+    currency.SetDefaultUnit(0);
+    currency.EntryIndex = currency.DefaultIndex;
+    currency.SelectedIndex = currency.DefaultIndex;
 }
 
 void ReadCurrencyRows(TCategory& currency, TWordReader& reader)

@@ -45,6 +45,10 @@ enum class MissingRatesFile { WriteDefault, UseDefaultInMemory };
 void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir,
                             MissingRatesFile missing = MissingRatesFile::WriteDefault);
 
+// What ReadCurrencyRows makes of the default rates file, built straight
+// from the default rows, without writing the text and reading it back.
+void DefaultCurrencyRows(TCategory& currency);
+
 // The import's second half: adds "USD" to the empty category `currency`,
 // then a unit for each row that `reader` holds, and makes USD the default.
 // Raises EWordReaderError for a file that ends too early or holds no word,

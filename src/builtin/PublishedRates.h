@@ -24,6 +24,10 @@ inline constexpr const char* EuroListed = "The document lists a rate of the euro
 inline constexpr const char* BadDate = "The date of the rates, \"%s\", is not a date of the form YYYY-MM-DD";
 }  // namespace msg
 
+// The European Central Bank's reference rates of the latest working day,
+// which the window offers and quantova-cli fetches by default.
+inline constexpr const char* DefaultRatesSource = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+
 // A download or a document of rates that cannot be used; nothing was changed.
 class ERatesError : public EQuantovaError {
 public:

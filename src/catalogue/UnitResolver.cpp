@@ -46,6 +46,24 @@ std::int32_t UnitWithSymbol(const TCategory& c, std::string_view symbol)
 
 }  // namespace
 
+ReadingFilter::ReadingFilter(std::string_view text)
+    : text_(TrimBlanks(text)), wanted_(Singular(FoldForSearch(text_)))
+{
+    for (const UnitAlias& alias : BuiltInAliases())
+        if (MatchesAlias(alias, text_)) aliases_.push_back(&alias);
+}
+
+bool ReadingFilter::MayName(std::string_view category, std::string_view symbol, std::string_view definition) const
+{
+    if (text_.empty()) return false;
+    if (symbol == text_ || TypedPlainly(symbol, text_) || DefinitionNames(definition, wanted_) ||
+        SameTextIgnoringCase(symbol, text_))
+        return true;
+    for (const UnitAlias* alias : aliases_)
+        if (category == alias->Category && symbol == alias->Symbol) return true;
+    return false;
+}
+
 std::string SearchKey(std::string_view text)
 {
     std::string key = FoldForSearch(text);

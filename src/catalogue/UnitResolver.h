@@ -117,6 +117,22 @@ private:
     const TCategories& catalogue_;
 };
 
+// Whether a typed text may read as a unit, told from the unit's own texts
+// before any category is built: true wherever Readings could find the unit
+// in any way (another letter case included), so that a program that builds
+// only the categories with such a unit resolves the text as it would with
+// them all.
+class ReadingFilter {
+public:
+    explicit ReadingFilter(std::string_view text);
+    bool MayName(std::string_view category, std::string_view symbol, std::string_view definition) const;
+
+private:
+    std::string text_;
+    std::string wanted_;
+    std::vector<const struct UnitAlias*> aliases_;  // those the text matches
+};
+
 // The key texts are compared by when searching: lower case, accents off
 // (as the filter bar folds them), µ as u, ² as 2 and ³ as 3.
 std::string SearchKey(std::string_view text);

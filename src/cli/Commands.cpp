@@ -166,7 +166,20 @@ int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
     if (o.UpdateRates) return UpdateRates(o, out, err);
     if (o.Locale) SetDecimalSeparator(LocaleSeparator());
 
-    UnitSource source = LoadUnits(ChosenSource(o), o.Package, DataFolderFor(ExecutableFolder()));
+    // One conversion builds only the built-in categories its units may
+    // belong to; anything but a clean resolution there is answered from them
+    // all, so that no message or suggestion changes.
+    const std::string folder = DataFolderFor(ExecutableFolder());
+    std::vector<std::string> texts;
+    if (!o.CompleteUnits && !o.List && !o.Batch && o.Category.empty() && o.Args.size() >= 2)
+        for (std::size_t i = 1; i < o.Args.size(); ++i) texts.push_back(Utf8ToCp1252(o.Args[i]));
+    UnitSource source = LoadUnits(ChosenSource(o), o.Package, folder, texts);
+    if (!texts.empty()) {
+        Resolution units;
+        const UnitLookup probe(source.Catalogue, source.Unavailable);
+        if (!probe.TryResolve(texts[0], std::span(texts).subspan(1), -1, units, nullptr))
+            source = LoadUnits(ChosenSource(o), o.Package, folder);
+    }
     for (const std::string& notice : source.Notices)
         std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(notice).c_str());
     if (!o.Quiet)

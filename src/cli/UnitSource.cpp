@@ -6,6 +6,7 @@
 #include "builtin/WordRead.h"
 #include "catalogue/DataFolder.h"
 #include "catalogue/Packages.h"
+#include "catalogue/UnitResolver.h"
 #include "cli/CliErrors.h"
 
 #include <filesystem>
@@ -21,16 +22,44 @@ std::shared_ptr<const UnavailableCategory> CurrencyLeftOut(const std::string& re
 {
     auto left = std::make_shared<UnavailableCategory>();
     left->Reason = reason;
-    TWordReader reader = TWordReader::FromText(DefaultCurrencyFileText());
-    ReadCurrencyRows(left->StandIn.AppendCategory(CurrencyCategoryName), reader);
+    DefaultCurrencyRows(left->StandIn.AppendCategory(CurrencyCategoryName));
     return left;
 }
 
+// The built-in categories in which one of `texts` may name a unit, or all of
+// them when `texts` is empty. Currency counts when its rates file exists,
+// since only reading it tells its units.
+std::vector<std::string> CategoriesFor(std::span<const std::string> texts, const std::string& dataFolder)
+{
+    std::vector<std::string> names;
+    if (texts.empty()) return ListBuiltInCategories();
+    std::vector<ReadingFilter> filters(texts.begin(), texts.end());
+    const auto named = [&filters](std::string_view category, std::string_view symbol, std::string_view definition) {
+        for (const ReadingFilter& f : filters)
+            if (f.MayName(category, symbol, definition)) return true;
+        return false;
+    };
+    for (const BuiltInCategory& entry : BuiltInCategoryTable()) {
+        bool wanted = false;
+        if (entry.Name == std::string_view(CurrencyCategoryName)) {
+            std::error_code ec;
+            wanted = std::filesystem::exists(std::filesystem::symlink_status(dataFolder + CurrencyFileName, ec)) ||
+                     named(entry.Name, "USD", "American Dollars");
+            for (const DefaultRate& rate : DefaultRates()) wanted = wanted || named(entry.Name, rate.Symbol, rate.Name);
+        } else {
+            for (const BuiltInUnit& unit : entry.Units) wanted = wanted || named(entry.Name, unit.Symbol, unit.Definition);
+        }
+        if (wanted) names.emplace_back(entry.Name);
+    }
+    return names;
+}
+
 // The built-in categories; a rates file that cannot be read costs Currency only.
-TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<const UnavailableCategory>& unavailable)
+TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<const UnavailableCategory>& unavailable,
+                             std::span<const std::string> texts = {})
 {
     TCategories catalogue;
-    std::vector<std::string> all = ListBuiltInCategories();
+    std::vector<std::string> all = CategoriesFor(texts, dataFolder);
     while (!all.empty()) {
         try {
             BuildBuiltInCategories(catalogue, all, dataFolder, MissingRatesFile::UseDefaultInMemory);
@@ -64,7 +93,8 @@ std::string DataFolderFor(const std::string& programDir)
     return ChooseDataFolder(programDir, user);
 }
 
-UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std::string& dataFolder)
+UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std::string& dataFolder,
+                     std::span<const std::string> texts)
 {
     UnitSource source;
     switch (kind) {
@@ -76,7 +106,8 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
         }
         return source;
     case SourceKind::BuiltIn:
-        source.Catalogue = BuiltInCatalogue(dataFolder.empty() ? ExecutableFolder() : dataFolder, source.Unavailable);
+        source.Catalogue =
+            BuiltInCatalogue(dataFolder.empty() ? ExecutableFolder() : dataFolder, source.Unavailable, texts);
         return source;
     case SourceKind::DataFolder:
         break;
@@ -84,7 +115,7 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
 
     if (dataFolder.empty()) {
         source.Notes.emplace_back(msg::NoDataFolder);
-        source.Catalogue = BuiltInCatalogue(ExecutableFolder(), source.Unavailable);
+        source.Catalogue = BuiltInCatalogue(ExecutableFolder(), source.Unavailable, texts);
         return source;
     }
     // Reads the packages as the window does at start, without its installer;
@@ -96,7 +127,7 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
         source.Catalogue = std::move(qv::Catalogue);
     } else {
         source.Notes.push_back(Format(msg::NoPackageFound, dataFolder));
-        source.Catalogue = BuiltInCatalogue(dataFolder, source.Unavailable);
+        source.Catalogue = BuiltInCatalogue(dataFolder, source.Unavailable, texts);
     }
     ResetPackageState();
     return source;

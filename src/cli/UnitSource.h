@@ -8,6 +8,7 @@
 #include "cli/UnitLookup.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ std::string DataFolderFor(const std::string& programDir);
 // `dataFolder` for the data folder's packages and for the rates file of the
 // built-in Currency. Raises ECliError (ExitData) for an unreadable package
 // named by the user; a damaged rates file leaves Currency out (Unavailable).
-UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std::string& dataFolder);
+// When the built-in tables are used and `texts` (unit texts, Windows-1252)
+// is not empty, only the categories in which one of them may name a unit
+// are built.
+UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std::string& dataFolder,
+                     std::span<const std::string> texts = {});
 
 }  // namespace qv::cli

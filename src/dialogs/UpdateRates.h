@@ -3,18 +3,21 @@
 // The "Update Rates" dialog: where to get the exchange rates from (the
 // central bank's address, another address, or a file the user downloaded),
 // and the progress of fetching them. The fetch and the merge into the
-// rates file run on a worker thread, so the window stays responsive and
-// Cancel (or Esc) stops the fetch at once; nothing is changed then.
+// rates file run in a child process, quantova-update-rates, so the window
+// links no network code and stays responsive; Cancel (or Esc) ends the
+// child at once, and nothing is changed then. Progress and the result come
+// back as the lines of builtin/RatesLines.h.
 
-#include "builtin/RatesMerge.h"
 #include "ui/FixedDialog.h"
+
+#include <QProcess>
+#include <QString>
+#include <QTimer>
 
 #include <chrono>
 #include <exception>
 #include <optional>
-#include <stop_token>
 #include <string>
-#include <thread>
 
 class QLabel;
 class QLineEdit;
@@ -23,6 +26,22 @@ class QPushButton;
 
 namespace qv {
 
+namespace msg {
+inline constexpr const char* RatesProgramName = "quantova-update-rates";
+inline constexpr const char* NoRatesProgram = "Cannot find %s, which updates the rates, beside Quantova";
+inline constexpr const char* CannotRunRatesProgram = "Cannot run %s: %s";
+inline constexpr const char* RatesProgramDied = "%s, which updates the rates, ended without a result (%s)";
+inline constexpr const char* RatesProgramHung =
+    "%s, which updates the rates, did not finish within %s seconds and was stopped";
+inline constexpr const char* RatesProgramGarbled = "%s, which updates the rates, answered with a line too long to read";
+}  // namespace msg
+
+// What a successful update tells the window.
+struct RatesOutcome {
+    std::string Message;     // "Rates of December 7, 2026: 31 currencies changed, 8 of them added"
+    bool Reinstall = false;  // the new file can be installed as Currency
+};
+
 class TFrmUpdateRates : public TFixedDialog {
     Q_OBJECT
 public:
@@ -30,12 +49,21 @@ public:
     ~TFrmUpdateRates() override;
 
     // Shows the dialog modally and updates the rates file of `programDir`.
-    // Returns the update made, or nothing when the user cancelled. An error
-    // of the fetch or the merge is raised once the dialog has closed.
-    std::optional<RatesUpdate> Execute(const std::string& programDir);
+    // Returns the outcome, or nothing when the user cancelled. An error of
+    // the fetch or the merge, or of the child itself, is raised once the
+    // dialog has closed (ERatesError, or EFileError for the rates file).
+    std::optional<RatesOutcome> Execute(const std::string& programDir);
 
-    // For tests: the time a server has to answer.
-    void SetTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
+    // The time a server has to answer; the child is stopped as hung when it
+    // has not finished `allowance` after that.
+    void SetTimeout(std::chrono::milliseconds timeout, std::chrono::milliseconds allowance = std::chrono::seconds(10))
+    {
+        timeout_ = timeout;
+        allowance_ = allowance;
+    }
+    // The helper to run; by default quantova-update-rates beside the program
+    // or in ../libexec/quantova/.
+    void SetProgram(const QString& path) { program_ = path; }
 
 protected:
     void reject() override;
@@ -43,8 +71,13 @@ protected:
 private:
     void BrowseClick();
     void UpdateClick();
-    void ShowProgress(std::uint64_t received, std::uint64_t total);
-    void Finished(std::optional<RatesUpdate> update, std::exception_ptr error);
+    void ReadLines();
+    void HandleLine(const std::string& line);
+    void ChildFinished(int exitCode, QProcess::ExitStatus status);
+    void ChildFailedToStart();
+    void Hung();
+    void Finish(std::exception_ptr error);
+    QString ProgramPath() const;
 
     QLabel* LblSource = nullptr;
     QLineEdit* EdtSource = nullptr;
@@ -55,10 +88,15 @@ private:
     QPushButton* BtnCancel = nullptr;
 
     std::string programDir_;
+    QString program_;
     std::chrono::milliseconds timeout_{15000};
-    std::stop_source stop_;
-    std::thread worker_;
-    std::optional<RatesUpdate> update_;
+    std::chrono::milliseconds allowance_{10000};
+    QProcess* child_ = nullptr;
+    QTimer watchdog_;
+    QTimer killer_;
+    bool cancelling_ = false;
+    bool reinstall_ = false;
+    std::optional<RatesOutcome> outcome_;
     std::exception_ptr error_;
 };
 

@@ -11,9 +11,6 @@
 
 namespace qv {
 
-// The European Central Bank's reference rates of the latest working day.
-inline constexpr const char* DefaultRatesSource = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
-
 // Fetches the rates from `source` (an address or a file) and merges them
 // into the rates file of `programDir`. Raises ERatesError (ERatesCancelled
 // when stopped) or EFileError; the file is then unchanged.

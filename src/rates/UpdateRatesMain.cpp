@@ -1,23 +1,35 @@
-// quantova-update-rates: the rates update of quantova-cli. quantova-cli is
-// linked statically, to start fast, and libcurl cannot be; so it runs this
-// small program, found beside itself, for "--update-rates".
+// quantova-update-rates: the rates update of both programs, so that neither
+// links a network library. quantova-cli runs it, found beside itself, for
+// "--update-rates"; the window runs it with "--lines" from its Update Rates
+// dialog.
 //
-//     quantova-update-rates DATA_FOLDER [URL|FILE]
+//     quantova-update-rates [--lines] [--decimal-separator C] DATA_FOLDER [URL|FILE]
 //
 // Prints the date of the rates and how many currencies changed; on failure
 // prints the same message as the window and exits with quantova-cli's
 // statuses: 5 when the rates file cannot be read or written, 6 when the
 // rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
 // (for tests).
+//
+// With --lines it writes progress and the result as the lines of
+// builtin/RatesLines.h instead, and SIGTERM or SIGINT stop the fetch (the
+// rates file is then left as it was, unless it is already being written).
+// --decimal-separator gives the window's separator, for reading the file.
 
+#include "builtin/RatesLines.h"
 #include "expr/NumberText.h"
 #include "rates/UpdateRates.h"
 
+#include <csignal>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
+
+#include <pthread.h>
 
 namespace {
 
@@ -49,21 +61,89 @@ int Fail(int status, const std::string& message)
     return status;
 }
 
+void Write(const std::string& line)
+{
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
+}
+
+// The window's way: progress while fetching, then the result as lines. A
+// SIGTERM (the window's Cancel) or SIGINT stops the fetch: the signals are
+// taken by a thread of their own, which asks the fetch to stop.
+int UpdateForWindow(const std::string& folder, const std::string& source, qv::FetchOptions options)
+{
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGTERM);
+    sigaddset(&stops, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &stops, nullptr);  // before any thread starts, so all inherit it
+    std::stop_source stop;
+    std::thread([stops, stop]() mutable {
+        int signal = 0;
+        sigwait(&stops, &signal);
+        stop.request_stop();
+    }).detach();
+    options.Stop = stop.get_token();
+    std::uint64_t shown = UINT64_MAX;
+    options.Progress = [&shown](std::uint64_t received, std::uint64_t total) {
+        if (received == shown) return;
+        shown = received;
+        Write(qv::rates_lines::Line(qv::rates_lines::Progress, {std::to_string(received), std::to_string(total)}));
+    };
+    namespace lines = qv::rates_lines;
+    try {
+        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, source, options);
+        Write(lines::Line(lines::Reinstall));
+        Write(lines::Line(lines::Done, {qv::RatesUpdateMessage(update)}));
+        return 0;
+    } catch (const qv::ERatesCancelled&) {
+        return ExitRates;  // the window asked for it and says nothing
+    } catch (const qv::ERatesError& e) {
+        Write(lines::Line(lines::Failed, {e.what()}));
+        return ExitRates;
+    } catch (const qv::EFileError& e) {
+        if (e.Pattern().empty())
+            Write(lines::Line(lines::Failed, {e.what()}));
+        else
+            Write(lines::Line(lines::FileError, {e.Pattern(), e.Path(), e.UnsavedFile()}));
+        return ExitFile;
+    } catch (const std::exception& e) {
+        Write(lines::Line(lines::Failed, {e.what()}));
+        return ExitFile;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3) return Fail(ExitUsage, "usage: quantova-update-rates DATA_FOLDER [URL|FILE]");
-    std::string folder = argv[1];
+    bool forWindow = false;
+    char separator = 0;
+    int at = 1;
+    for (; at < argc && std::strncmp(argv[at], "--", 2) == 0; ++at) {
+        if (std::strcmp(argv[at], "--lines") == 0) {
+            forWindow = true;
+        } else if (std::strcmp(argv[at], "--decimal-separator") == 0 && at + 1 < argc && std::strlen(argv[at + 1]) == 1) {
+            separator = argv[++at][0];
+        } else {
+            break;
+        }
+    }
+    const int rest = argc - at;
+    if (rest < 1 || rest > 2)
+        return Fail(ExitUsage,
+                    "usage: quantova-update-rates [--lines] [--decimal-separator C] DATA_FOLDER [URL|FILE]");
+    std::string folder = argv[at];
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    const std::string source = argc == 3 ? argv[2] : qv::DefaultRatesSource;
+    const std::string source = rest == 2 ? argv[at + 1] : qv::DefaultRatesSource;
 
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
-    qv::SetDecimalSeparator(UserSeparator());
+    qv::SetDecimalSeparator(separator ? separator : UserSeparator());
     qv::FetchOptions options;
     if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
         options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));
+    if (forWindow) return UpdateForWindow(folder, source, options);
     try {
         const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, source, options);
         std::printf("%s\n", Sentence(qv::RatesUpdateMessage(update)).c_str());

@@ -75,9 +75,9 @@ void ExpectNamedControls(QWidget* window)
 
 class Accessibility : public MainWindowFixture {
 protected:
-    std::vector<QDialog*> Dialogs() const
+    std::vector<QDialog*> Dialogs()
     {
-        return {dialogs.NewCategory, dialogs.AddUnit, dialogs.NewBaseUnit, dialogs.ShowHidden, dialogs.About};
+        return {dialogs.NewCategory, dialogs.AddUnit, dialogs.NewBaseUnit, dialogs.ShowHidden, dialogs.About()};
     }
 };
 

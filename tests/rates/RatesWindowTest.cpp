@@ -3,9 +3,9 @@
 #include "app/RatesHint.h"
 #include "builtin/BuildCats.h"
 #include "builtin/CurrencyFile.h"
+#include "builtin/PublishedRates.h"
 #include "catalogue/Packages.h"
 #include "dialogs/UpdateRates.h"
-#include "rates/UpdateRates.h"
 #include "support/LocalHttpServer.h"
 #include "support/ModalScript.h"
 #include "support/TempDir.h"
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace qv {
 namespace {
@@ -64,6 +66,7 @@ protected:
     test::TempDir dir;
     LocalHttpServer server{HttpResponse{.Body = DailyRates()}};
     TFrmUpdateRates dialog;
+    const int program_ = (dialog.SetProgram(QStringLiteral(QUANTOVA_UPDATE_RATES_BINARY)), 0);
 };
 
 TEST_F(RatesWindow, UpdateOffersToInstallCurrencyAgain)
@@ -139,7 +142,7 @@ TEST_F(RatesWindow, ErrorsAndCancelLeaveTheFileAlone)
         EXPECT_STREQ(e.what(), "127.0.0.1 answered with HTTP status 404");
     }
 
-    // A silent server: the dialog stays responsive and Cancel ends the wait
+    // A silent server: the dialog stays responsive and Cancel ends the child
     // long before the timeout.
     server.SetResponse(HttpResponse{.Silent = true});
     dialog.SetTimeout(std::chrono::seconds(30));
@@ -160,6 +163,110 @@ TEST_F(RatesWindow, ErrorsAndCancelLeaveTheFileAlone)
 }
 
 
+// The dialog against a stand-in for the helper: a shell script that writes
+// the lines it is given, and then waits, ends or dies as a real one might.
+struct ChildCase {
+    const char* name;
+    const char* script;
+    enum { None, CancelButton, EscapeKey } stop = None;
+    // What the command ends with: the message box's text, nothing (cancelled),
+    // or the error's text.
+    const char* shown = nullptr;
+    const char* error = nullptr;
+};
+
+const ChildCase ChildCases[] = {
+    {"reinstall is offered when the helper says so",
+     "printf 'progress\\t512\\t1024\\n'; while [ ! -e go ]; do sleep 0.02; done\n"
+     "printf 'status\\tMerging\\nreinstall\\n'; printf 'done\\t%s\\n' 'Rates of May 4, 2026:\\tmany\\\\changed'",
+     ChildCase::None, "Rates of May 4, 2026:\tmany\\changed.\n\nInstall the Currency category again"},
+    {"no reinstall line, no offer", "printf 'done\\tRates of May 4, 2026: no currency changed\\n'", ChildCase::None,
+     "Rates of May 4, 2026: no currency changed."},
+    {"a failure is the error", "printf 'failed\\tThe document holds no exchange rates\\n'; exit 6", ChildCase::None,
+     nullptr, "The document holds no exchange rates"},
+    {"a file error names the file", "printf 'file-error\\tCannot write %%s\\t/data/Currency.txt\\t\\n'; exit 5",
+     ChildCase::None, nullptr, "Cannot write /data/Currency.txt"},
+    {"a child that ends without a result",
+     "printf 'progress\\t1\\t0\\nnews\\tfrom a later version\\n'; exit 3", ChildCase::None, nullptr,
+     "quantova-update-rates, which updates the rates, ended without a result (exit status 3)"},
+    {"a child that dies", "kill -9 $$", ChildCase::None, nullptr,
+     "quantova-update-rates, which updates the rates, ended without a result (it stopped abnormally)"},
+    {"a child that hangs", "exec sleep 30", ChildCase::None, nullptr,
+     "quantova-update-rates, which updates the rates, did not finish within 0.4 seconds and was stopped"},
+    {"Cancel ends the child", "exec sleep 30", ChildCase::CancelButton},
+    {"Esc ends the child", "trap '' TERM; while true; do sleep 0.05; done", ChildCase::EscapeKey},
+};
+
+TEST_F(RatesWindow, TheDialogFollowsItsChild)
+{
+    Build({"Currency"});
+    for (const ChildCase& c : ChildCases) {
+        SCOPED_TRACE(c.name);
+        const std::string script = dir.file("child.sh");
+        std::ofstream(script) << "#!/bin/sh\ncd '" << dir.path() << "'\n" << c.script << "\n";
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        std::filesystem::remove(dir.file("go"));
+        dialog.SetProgram(QString::fromStdString(script));
+        dialog.SetTimeout(std::chrono::milliseconds(c.stop == ChildCase::None ? 100 : 30000),
+                          std::chrono::milliseconds(300));
+
+        int progress = -1;
+        SeenBox seen;
+        ModalScript modals;
+        modals.then([&](QWidget* modal) {
+            modal->findChild<QPushButton*>(QStringLiteral("BtnUpdate"))->click();
+            auto* bar = modal->findChild<QProgressBar*>(QStringLiteral("Progress"));
+            auto* poll = new QTimer(modal);
+            QObject::connect(poll, &QTimer::timeout, modal, [&, bar, poll, modal] {
+                if (!modal->isVisible()) {
+                    poll->deleteLater();
+                    return;
+                }
+                if (bar->maximum() == 1000) {  // the progress line has arrived
+                    progress = bar->value();
+                    test::WriteFileText(dir.file("go"), "");
+                }
+                if (c.stop == ChildCase::CancelButton)
+                    modal->findChild<QPushButton*>(QStringLiteral("BtnCancel"))->click();
+                else if (c.stop == ChildCase::EscapeKey)
+                    QTest::keyClick(modal, Qt::Key_Escape);
+                if (progress >= 0 || c.stop != ChildCase::None) poll->deleteLater();
+            });
+            poll->start(20);
+        });
+        const bool offer = c.shown && std::string(c.shown).find("Install") != std::string::npos;
+        if (c.shown) modals.thenMessageBox(&seen, offer ? QMessageBox::No : QMessageBox::Ok);
+        std::string error;
+        bool reinstalled = false;
+        try {
+            reinstalled = UpdateRatesCommand(nullptr, dialog);
+        } catch (const std::exception& e) {
+            error = e.what();
+        }
+        EXPECT_TRUE(modals.done());
+        EXPECT_FALSE(reinstalled);
+        EXPECT_EQ(error, c.error ? c.error : "");
+        if (c.shown) {
+            EXPECT_TRUE(seen.text.startsWith(QString::fromLatin1(c.shown))) << seen.text.toStdString();
+        }
+        if (std::string(c.script).starts_with("printf 'progress\\t512")) {
+            EXPECT_EQ(progress, 500);
+        }
+    }
+    EXPECT_EQ(Catalogue.CategoryCount(), 1);
+
+    dialog.SetProgram(QStringLiteral("/nonexistent/quantova-update-rates"));
+    ModalScript modals;
+    modals.then(UpdateFrom(server.Url()));
+    try {
+        UpdateRatesCommand(nullptr, dialog);
+        ADD_FAILURE() << "no error";
+    } catch (const ERatesError& e) {
+        EXPECT_TRUE(std::string(e.what()).starts_with("Cannot run /nonexistent/quantova-update-rates: ")) << e.what();
+    }
+}
+
+
 class RatesMainWindow : public test::MainWindowFixture {
 protected:
     LocalHttpServer server{HttpResponse{.Body = DailyRates()}};
@@ -168,6 +275,7 @@ protected:
 TEST_F(RatesMainWindow, KeysAndButtonUpdateAndShowCurrencyAgain)
 {
     Open({"Currency", "Length"});
+    Find<TFrmUpdateRates>("FrmUpdateRates")->SetProgram(QStringLiteral(QUANTOVA_UPDATE_RATES_BINARY));
     SelectCategory(1);
     SeenBox seen;
     ModalScript script;
