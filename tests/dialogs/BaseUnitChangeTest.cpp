@@ -116,7 +116,7 @@ TEST_F(BaseUnitChangeTest, FailedRebaseIsReportedAndTheChoiceStaysOpen)
 
     EXPECT_EQ(Exec(newBaseUnit, script), QDialog::Accepted);
     EXPECT_EQ(error.title, QStringLiteral("Quantova"));
-    EXPECT_EQ(error.text, QStringLiteral("Floating point division by zero."));
+    EXPECT_EQ(error.text, QStringLiteral("z cannot be the default unit: its factor is 0."));
     EXPECT_EQ(c.DefaultIndex, 1);
     EXPECT_EQ(c.UnitAt(0).Factor, 0.0L);
 }
