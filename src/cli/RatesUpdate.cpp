@@ -38,7 +38,7 @@ int UpdateRates(const CliOptions& o, std::FILE* out, std::FILE* err)
     if (program.empty()) throw ECliError(ExitRates, Format(msg::NoRatesProgram, RatesProgram));
 
     std::vector<std::string> args = {program, folder};
-    if (!o.RatesSource.empty()) args.push_back(o.RatesSource);
+    args.insert(args.end(), o.RatesSources.begin(), o.RatesSources.end());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -2,9 +2,11 @@
 // linked statically, to start fast, and libcurl cannot be; so it runs this
 // small program, found beside itself, for "--update-rates".
 //
-//     quantova-update-rates DATA_FOLDER [URL|FILE]
+//     quantova-update-rates DATA_FOLDER [URL|FILE...]
 //
-// Prints the date of the rates and how many currencies changed; on failure
+// With no source it takes the default ones (the central bank, then
+// FloatRates). Prints the date of the rates and how many currencies changed,
+// and why a source's rates are missing; when every source fails
 // prints the same message as the window and exits with quantova-cli's
 // statuses: 5 when the rates file cannot be read or written, 6 when the
 // rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -53,10 +56,10 @@ int Fail(int status, const std::string& message)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3) return Fail(ExitUsage, "usage: quantova-update-rates DATA_FOLDER [URL|FILE]");
+    if (argc < 2) return Fail(ExitUsage, "usage: quantova-update-rates DATA_FOLDER [URL|FILE...]");
     std::string folder = argv[1];
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    const std::string source = argc == 3 ? argv[2] : qv::DefaultRatesSource;
+    const std::vector<std::string> sources(argv + 2, argv + argc);
 
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
@@ -65,7 +68,7 @@ int main(int argc, char** argv)
     if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
         options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));
     try {
-        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, source, options);
+        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, sources, options);
         std::printf("%s\n", Sentence(qv::RatesUpdateMessage(update)).c_str());
         return std::fflush(stdout) == 0 ? 0 : ExitFile;
     } catch (const qv::ERatesError& e) {
