@@ -206,6 +206,7 @@ void TConversionView::RefreshView()
     TCategory* c = CurrentCategory();
     if (!c) {
         c_.StatusPanel0->clear();
+        ShowRateNote(c_.StatusRates, QString());
         return;
     }
     c_.EntryValue->SetNumber(c->Value);
@@ -227,6 +228,7 @@ void TConversionView::RefreshView()
         c_.Grid2->setItem(static_cast<int>(listed), 0, Cell(label));
         c_.Grid2->setItem(static_cast<int>(listed), 1, Cell(value));
     }
+    MarkOldRates(ProgramDir, *c, c_.Grid2, grid2Units_);
 
     // 6.-9. Entry unit, highlighted unit, status line; the commands'
     // availability follows the changed() signal.
@@ -237,6 +239,7 @@ void TConversionView::RefreshView()
 
 void TConversionView::UpdateStatusLine(TCategory& c)
 {
+    ShowRateNote(c_.StatusRates, QString());
     if (c.UnitCount() == 0) {
         c_.StatusPanel0->setText(ToQ(c.Name));
         return;
@@ -251,6 +254,7 @@ void TConversionView::UpdateStatusLine(TCategory& c)
                   ToQ(c.UnitAt(c.SelectedIndex).Symbol);
     }
     c_.StatusPanel0->setText(summary);
+    ShowRateNote(c_.StatusRates, CurrencyStatusNote(ProgramDir, c));
     c.Value = c_.EntryValue->Number();
 }
 

@@ -88,6 +88,14 @@ bool IsOldRate(const std::string& isoDate, const std::string& today)
     return isoDate.empty() || DaysBetween(isoDate, today) > OldRateDays;
 }
 
+int CountOldRates(const RatesFileOrigins& origins, const std::string& today)
+{
+    int old = 0;
+    for (const auto& [symbol, origin] : origins.Rows)
+        if (IsOldRate(origin.Date, today)) ++old;
+    return old;
+}
+
 std::string OriginMark(const std::string& isoDate, const std::string& source)
 {
     return isoDate + " " + source;

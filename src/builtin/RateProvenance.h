@@ -42,6 +42,9 @@ RatesFileOrigins ReadRateOrigins(const std::string& fileText);
 // The date and source of the row of `symbol`; nothing when there is none.
 std::optional<RateOrigin> RateOriginOf(const std::string& fileText, const std::string& symbol);
 
+// How many rows of `origins` are old on `today` (IsOldRate).
+int CountOldRates(const RatesFileOrigins& origins, const std::string& today);
+
 // The mark written after a rate: "2026-11-27 ECB".
 std::string OriginMark(const std::string& isoDate, const std::string& source);
 

@@ -322,8 +322,7 @@ std::string MergeRates(const std::string& fileText, const std::vector<SourceRate
     std::string text;
     for (const std::string& line : lines) text.append(line).append("\r\n");
     CheckMergeReadsAsMeant(fileText, text, settings);
-    for (const auto& [symbol, origin] : ReadRateOrigins(text).Rows)
-        if (IsOldRate(origin.Date, today)) ++update.Old;
+    update.Old = CountOldRates(ReadRateOrigins(text), today);
     return text;
 }
 
