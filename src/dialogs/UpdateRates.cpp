@@ -17,11 +17,17 @@ namespace {
 
 constexpr int ClientWidth = 360;
 constexpr int ClientHeight = 132;
-constexpr const char* ReadyText = "The bank publishes new rates every working day.";
+constexpr const char* ReadyText = "Empty: the European Central Bank, then FloatRates.";
+constexpr const char* DefaultSourcesText = "the default sources";
 
 // Where the status line says the rates come from: the server or the file.
 QString SourceName(const QString& source)
 {
+    if (source.isEmpty()) {
+        QStringList hosts;
+        for (const std::string& address : DefaultRatesSources()) hosts << SourceName(QString::fromStdString(address));
+        return hosts.join(QStringLiteral(" and "));
+    }
     const QUrl url(source);
     if (!url.host().isEmpty()) return url.host();
     return QFileInfo(url.isLocalFile() ? url.toLocalFile() : source).fileName();
@@ -71,7 +77,8 @@ std::optional<RatesUpdate> TFrmUpdateRates::Execute(const std::string& programDi
     update_.reset();
     error_ = nullptr;
     stop_ = std::stop_source();
-    EdtSource->setText(QString::fromLatin1(DefaultRatesSource));
+    EdtSource->clear();
+    EdtSource->setPlaceholderText(QString::fromLatin1(DefaultSourcesText));
     for (QWidget* w : std::initializer_list<QWidget*>{EdtSource, BtnBrowse, BtnUpdate, BtnCancel}) w->setEnabled(true);
     LblStatus->setText(QString::fromLatin1(ReadyText));
     Progress->setRange(0, 1);
@@ -100,8 +107,8 @@ void TFrmUpdateRates::BrowseClick()
 
 void TFrmUpdateRates::UpdateClick()
 {
-    const QString source = EdtSource->text().trimmed();
-    if (source.isEmpty() || worker_.joinable()) return;
+    const QString source = EdtSource->text().trimmed();  // empty: the default sources
+    if (worker_.joinable()) return;
     for (QWidget* w : std::initializer_list<QWidget*>{EdtSource, BtnBrowse, BtnUpdate}) w->setEnabled(false);
     BtnCancel->setFocus();
     LblStatus->setText(QStringLiteral("Fetching the rates from %1...").arg(SourceName(source)));
@@ -122,7 +129,8 @@ void TFrmUpdateRates::UpdateClick()
         std::optional<RatesUpdate> update;
         std::exception_ptr error;
         try {
-            update = UpdateRatesFrom(dir, text, options);
+            update = UpdateRatesFrom(dir, text.empty() ? std::vector<std::string>{} : std::vector<std::string>{text},
+                                     options);
         } catch (...) {
             error = std::current_exception();
         }

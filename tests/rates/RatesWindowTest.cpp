@@ -50,7 +50,10 @@ ModalScript::Step UpdateFrom(const std::string& source)
     return [source](QWidget* modal) {
         ASSERT_EQ(modal->objectName(), QStringLiteral("FrmUpdateRates"));
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("EdtSource"));
-        EXPECT_EQ(edit->text().toStdString(), DefaultRatesSource) << "the bank is offered first";
+        EXPECT_TRUE(edit->text().isEmpty()) << "the default sources";
+        EXPECT_EQ(edit->placeholderText(), QStringLiteral("the default sources"));
+        EXPECT_EQ(modal->findChild<QLabel*>(QStringLiteral("LblStatus"))->text(),
+                  QStringLiteral("Empty: the European Central Bank, then FloatRates."));
         edit->setText(QString::fromStdString(source));
         modal->findChild<QPushButton*>(QStringLiteral("BtnUpdate"))->click();
     };
