@@ -57,7 +57,7 @@ std::string IsoFromLongDate(const std::string& text)
     if (day.size() == 1) day = "0" + day;
     const std::string year = text.substr(comma + 2, 4);
     const std::string iso = year + "-" + (month < 10 ? "0" : "") + std::to_string(month) + "-" + day;
-    const bool ends = text.size() == comma + 6 || text[comma + 6] == ' ';
+    const bool ends = text.size() == comma + 6 || (text.size() > comma + 6 && text[comma + 6] == ' ');
     return ends && IsIsoDate(iso) ? iso : std::string();
 }
 

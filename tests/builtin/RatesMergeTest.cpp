@@ -240,6 +240,29 @@ SourceRates FloatRates()
              {"GEL", 0.37L, "2026-12-08", "Georgian Lari"}}};
 }
 
+TEST(RateOrigins, DaysOfTheHeaderAndOfTheMarks)
+{
+    const struct {
+        const char* text;
+        const char* iso;
+    } headers[] = {
+        {"April 16, 1998 EST", "1998-04-16"}, {"December 7, 2026 (European Central Bank)", "2026-12-07"},
+        {"February 29, 2026", ""},            {"April 16, 19", ""},
+        {"Apr 16, 1998", ""},                 {"April 16 1998", ""},
+    };
+    for (const auto& header : headers) EXPECT_EQ(IsoFromLongDate(header.text), header.iso) << header.text;
+
+    const RatesFileOrigins origins = ReadRateOrigins("// Accurate as of April 16, 1998 EST\r\n"
+                                                     "AAA One 1.5  2026-12-07 EUR fixed  my note\r\n"
+                                                     "BBB Two 2.5  2026-13-07 ECB\r\n"
+                                                     "CCC Three 3.5  2026-12-08 mybank today\r\n");
+    EXPECT_EQ(origins.Rows.at("AAA").Source, "EUR fixed");
+    EXPECT_EQ(origins.Rows.at("BBB").Date, "1998-04-16") << "no day, no mark";
+    EXPECT_EQ(origins.Rows.at("BBB").Source, "");
+    EXPECT_EQ(origins.Rows.at("CCC").Source, "mybank");
+    EXPECT_EQ(ShortDate("2026-12-08"), "8 Dec 2026");
+}
+
 TEST(MergeRates, EachRowFromItsSourceWithItsMark)
 {
     const std::string today = "2026-12-08";
