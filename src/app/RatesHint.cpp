@@ -69,13 +69,12 @@ const TUnit* Dollar(const TCategory& c)
     return nullptr;
 }
 
-// Whether unit `i` of `c` converts with its row's rate. Without a US dollar
-// to compare with, the package is taken at its word.
-bool UsesFileRate(const TCategory& c, std::int32_t i, const RateOrigin& row)
+// Whether `unit` converts with its row's rate; `usd` is its category's US
+// dollar. Without one to compare with, the package is taken at its word.
+bool UsesFileRate(const TUnit& unit, const TUnit* usd, const RateOrigin& row)
 {
-    const TUnit* usd = Dollar(c);
     if (!usd || usd->Factor == 0.0L) return true;
-    const Extended rate = c.UnitAt(i).Factor / usd->Factor;
+    const Extended rate = unit.Factor / usd->Factor;
     return std::fabs(rate - row.Rate) <= 1e-12L * std::fabs(row.Rate);
 }
 
@@ -92,9 +91,9 @@ QString DayText(const std::string& isoDate)
 }
 
 // "rate of 27 Nov 2026, ECB" or "install Currency again to use the rates of ..."
-QString UnitNote(const TCategory& c, std::int32_t i, const RateOrigin& row)
+QString UnitNote(const TUnit& unit, const TUnit* usd, const RateOrigin& row)
 {
-    if (!UsesFileRate(c, i, row)) return QString::fromLatin1(UseAgain).arg(DayText(row.Date));
+    if (!UsesFileRate(unit, usd, row)) return QString::fromLatin1(UseAgain).arg(DayText(row.Date));
     QString note = QString::fromLatin1(RateOf).arg(DayText(row.Date));
     if (!row.Source.empty()) note += QStringLiteral(", ") + QString::fromStdString(row.Source);
     return note;
@@ -135,9 +134,10 @@ QString CurrencyRatesHint(const std::string& programDir, const TCategory* curren
     const FileRates& file = ReadFileRates(programDir);
     if (file.date.empty()) return {};
     if (currency) {
+        const TUnit* usd = Dollar(*currency);
         for (std::int32_t i = 0; i < currency->UnitCount(); ++i) {
             const RateOrigin* row = RowOf(file, *currency, i);
-            if (row && !UsesFileRate(*currency, i, *row))
+            if (row && !UsesFileRate(currency->UnitAt(i), usd, *row))
                 return QString::fromLatin1(InstallAgain).arg(ToQ(file.date), QLatin1String(CurrencyFileName));
         }
     }
@@ -172,7 +172,7 @@ QString CurrencyStatusNote(const std::string& programDir, const TCategory& c)
     std::vector<std::pair<std::int32_t, QString>> notes;
     for (std::int32_t i : {c.EntryIndex, c.SelectedIndex}) {
         const RateOrigin* row = RowOf(file, c, i);
-        if (row && (notes.empty() || notes[0].first != i)) notes.emplace_back(i, UnitNote(c, i, *row));
+        if (row && (notes.empty() || notes[0].first != i)) notes.emplace_back(i, UnitNote(c.UnitAt(i), Dollar(c), *row));
     }
     if (notes.empty()) return {};
     if (notes.size() == 1 || notes[0].second == notes[1].second) return notes[0].second;
@@ -194,18 +194,19 @@ void MarkOldRates(const std::string& programDir, const TCategory& c, QTableWidge
 {
     if (!IsCurrency(c)) return;
     const std::string today = TodayIso();
+    const TUnit* usd = Dollar(c);
     const FileRates& file = ReadFileRates(programDir);
     for (std::size_t r = 0; r < units.size(); ++r) {
         const RateOrigin* row = RowOf(file, c, units[r]);
         QTableWidgetItem* cell = grid->item(static_cast<int>(r), 0);
         if (!cell) continue;
-        const bool installed = row && UsesFileRate(c, units[r], *row);
+        const bool installed = row && UsesFileRate(c.UnitAt(units[r]), usd, *row);
         if (!row || (installed && !IsOldRate(row->Date, today))) {
             cell->setData(Qt::DecorationRole, OldRateIcon(true));
             continue;
         }
         cell->setIcon(OldRateIcon());
-        const QString hover = !installed         ? UnitNote(c, units[r], *row)
+        const QString hover = !installed         ? UnitNote(c.UnitAt(units[r]), usd, *row)
                               : row->Date.empty() ? QString::fromLatin1(RateOf).arg(DayText(row->Date))
                                                   : QString::fromLatin1(OldRow).arg(DayText(row->Date)).arg(OldRateDays);
         cell->setToolTip(hover.left(1).toUpper() + hover.mid(1));
