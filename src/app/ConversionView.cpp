@@ -212,6 +212,7 @@ void TConversionView::RefreshView()
     TCategory* c = CurrentCategory();
     if (!c) {
         c_.StatusPanel0->clear();
+        ShowRateNote(c_.StatusRates, QString());
         return;
     }
     c_.EntryValue->SetNumber(c->Value);
@@ -239,6 +240,7 @@ void TConversionView::RefreshView()
         c_.Grid2->setItem(static_cast<int>(listed), 0, Cell(label));
         c_.Grid2->setItem(static_cast<int>(listed), 1, Cell(value, faults[unit]));
     }
+    MarkOldRates(ProgramDir, *c, c_.Grid2, grid2Units_);
 
     // 6.-9. Entry unit, highlighted unit, status line; the commands'
     // availability follows the changed() signal.
@@ -249,6 +251,7 @@ void TConversionView::RefreshView()
 
 void TConversionView::UpdateStatusLine(TCategory& c)
 {
+    ShowRateNote(c_.StatusRates, QString());
     if (c.UnitCount() == 0) {
         c_.StatusPanel0->setText(ToQ(c.Name));
         return;
@@ -275,6 +278,7 @@ void TConversionView::UpdateStatusLine(TCategory& c)
                                      QLatin1Char(' ') + to;
     }
     c_.StatusPanel0->setText(summary);
+    ShowRateNote(c_.StatusRates, CurrencyStatusNote(ProgramDir, c));
     c.Value = c_.EntryValue->Number();
 }
 

@@ -246,9 +246,11 @@ void TMainControls::CreateStatusBar()
     sbMain->setSizeGripEnabled(false);
     StatusPanel0 = Named(new QLabel(sbMain), "StatusPanel0");
     StatusPanel1 = Named(new QLabel(sbMain), "StatusPanel1");
+    StatusRates = Named(new QLabel(sbMain), "StatusRates");
+    StatusRates->hide();
     // The panels are placed by Layout, not by the bar's own layout, which
     // leaves them too low for their text in a bar 19 pixels high.
-    for (QLabel* panel : {StatusPanel0, StatusPanel1}) {
+    for (QLabel* panel : {StatusPanel0, StatusPanel1, StatusRates}) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setTextInteractionFlags(Qt::TextSelectableByMouse);

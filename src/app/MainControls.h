@@ -91,6 +91,7 @@ struct TMainControls {
     QStatusBar* sbMain = nullptr;
     QLabel* StatusPanel0 = nullptr;
     QLabel* StatusPanel1 = nullptr;
+    QLabel* StatusRates = nullptr;  // of which day the rates of the currencies shown are; hidden when empty
 
 private:
     void CreateToolBar(const TMainActions& actions);

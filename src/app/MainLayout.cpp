@@ -83,6 +83,8 @@ void TMainControls::Layout(int clientWidth, int clientHeight)
     sbMain->setGeometry(0, bottom, cw, StatusHeight);
     StatusPanel0->setGeometry(PanelLeft, 1, (cw / 5) * 2, StatusHeight - 2);
     StatusPanel1->setGeometry(StatusPanel0->x() + StatusPanel0->width() + PanelGap, 1, cw / 5, StatusHeight - 2);
+    const int ratesLeft = StatusPanel1->x() + StatusPanel1->width() + PanelGap;
+    StatusRates->setGeometry(ratesLeft, 1, std::max(0, cw - PanelLeft - ratesLeft), StatusHeight - 2);
 }
 
 void TMainControls::SplitterMoved()

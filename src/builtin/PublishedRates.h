@@ -25,8 +25,14 @@ inline constexpr const char* BadDate = "The date of the rates, \"%s\", is not a 
 }  // namespace msg
 
 // The European Central Bank's reference rates of the latest working day,
-// which the window offers and quantova-cli fetches by default.
+// which an update takes first by default.
 inline constexpr const char* DefaultRatesSource = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+// FloatRates' daily rates against the US dollar, for the currencies the
+// bank does not publish.
+inline constexpr const char* SecondRatesSource = "https://www.floatrates.com/daily/usd.xml";
+
+// The sources an update uses when given none, earlier ones winning.
+inline std::vector<std::string> DefaultRatesSources() { return {DefaultRatesSource, SecondRatesSource}; }
 
 // A download or a document of rates that cannot be used; nothing was changed.
 class ERatesError : public EQuantovaError {

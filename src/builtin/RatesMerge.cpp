@@ -1,6 +1,7 @@
 #include "builtin/RatesMerge.h"
 
 #include "builtin/CurrencyFile.h"
+#include "builtin/FixedRates.h"
 #include "builtin/WordRead.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
@@ -11,13 +12,13 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace qv {
 namespace {
 
 constexpr const char* UpdatesAt = "// Updates at:";
 constexpr const char* AccurateAsOf = "// Accurate as of ";
-constexpr const char* SourceNote = " (European Central Bank reference rates)";
 constexpr std::size_t DefaultPointColumn = 44;  // counted from 1, as in the default file
 
 bool StartsWith(const std::string& text, const char* prefix)
@@ -74,15 +75,40 @@ std::vector<RateAt> FindRows(TWordReader& reader)
     return rows;
 }
 
-// The rate's new line: the old one with the rate replaced, its decimal point
-// kept in its column where the blanks before it allow.
-std::string ReplaceRate(const TWordContainer& line, std::int32_t word, const std::string& rate)
+// The shortest rate text, of 10 significant digits or more, that reads
+// back as `value` exactly.
+std::string ExactRateText(Extended value)
+{
+    for (int digits = 10; digits < 21; ++digits) {
+        const std::string text = RateText(value, digits);
+        Extended back = 0.0L;
+        if (TryReadNumberAnySeparator(text, back) && back == value) return text;
+    }
+    return RateText(value, 21);
+}
+
+// What the update sets for one currency.
+struct Setting {
+    std::string Rate;  // as the file will hold it
+    std::string Date;
+    std::string Source;
+    std::string Name;  // for a row the file lacks
+};
+
+// The rate's new line: the old one with the rate and its mark replaced, its
+// decimal point kept in its column where the blanks before it allow.
+// Whatever followed the rate (a note) stays after the mark.
+std::string ReplaceRate(const TWordContainer& line, std::int32_t word, const Setting& set)
 {
     const std::string& raw = line.RawLine;
     const std::string& old = line[word];
+    const std::string& rate = set.Rate;
     const std::size_t start = line.Starts[word];
     const std::size_t gapStart = word > 0 ? line.Starts[word - 1] + line[word - 1].size() : 0;
-    const std::string rest = raw.substr(start + old.size());
+    const std::size_t marked = OriginMarkWords(line, static_cast<std::size_t>(word) + 1);
+    const std::size_t last = static_cast<std::size_t>(word) + marked;
+    std::string rest = "  " + OriginMark(set.Date, set.Source) + raw.substr(line.Starts[last] + line[last].size());
+    rest.erase(rest.find_last_not_of(" \t") + 1);
     const bool onlySpaces = raw.find_first_not_of(' ', gapStart) >= start;
     if (!onlySpaces) return raw.substr(0, start) + rate + rest;
 
@@ -93,12 +119,31 @@ std::string ReplaceRate(const TWordContainer& line, std::int32_t word, const std
     return raw.substr(0, gapStart) + std::string(newStart - gapStart, ' ') + rate + rest;
 }
 
-std::string NewRow(const std::string& symbol, const std::string& rate, std::size_t pointColumn)
+std::string NewRow(const std::string& symbol, const Setting& set, std::size_t pointColumn)
 {
-    std::string row = symbol + " " + CurrencyName(symbol);
-    const std::size_t start = pointColumn - 1 - std::min(PointOffset(rate), pointColumn - 1);
+    std::string row = symbol + " " + set.Name;
+    const std::size_t start = pointColumn - 1 - std::min(PointOffset(set.Rate), pointColumn - 1);
     row.append(row.size() < start ? start - row.size() : 1, ' ');
-    return row + rate;
+    return row + set.Rate + "  " + OriginMark(set.Date, set.Source);
+}
+
+// The name of a currency the file lacks: the program's own, else the
+// source's when it reads as a name (words that are not numbers), else the
+// code.
+std::string NameFor(const std::string& code, const std::string& sourceName)
+{
+    const std::string known = CurrencyName(code);
+    if (known != code || sourceName.empty()) return known;
+    TWordReader words = TWordReader::FromText(sourceName);
+    if (words.Lines.size() != 1 || words.Lines[0].empty()) return code;
+    std::string name;
+    for (const std::string& word : words.Lines[0]) {
+        if (IsNumericWord(word)) return code;
+        for (char c : word)
+            if (static_cast<unsigned char>(c) < 32 || c == 127) return code;
+        name += (name.empty() ? "" : " ") + word;
+    }
+    return name;
 }
 
 // The column in which most one-line rows aligned with blanks put their
@@ -123,7 +168,9 @@ std::size_t CommonPointColumn(const TWordReader& reader, const std::vector<RateA
     return column;
 }
 
-void UpdateHeader(std::vector<std::string>& lines, const std::string& date, const std::string& source)
+// Names the sources after "// Updates at:". The "Accurate as of" line is
+// left alone: it is the day of every row without a mark.
+void UpdateHeader(std::vector<std::string>& lines, const std::string& source)
 {
     constexpr std::size_t None = std::string::npos;
     auto find = [&lines](auto test) {
@@ -131,25 +178,17 @@ void UpdateHeader(std::vector<std::string>& lines, const std::string& date, cons
         return at == lines.end() ? None : static_cast<std::size_t>(at - lines.begin());
     };
     auto isComment = [](const std::string& l) { return StartsWith(l, "//") && (l.size() == 2 || l[2] == ' ' || l[2] == '\t'); };
-    std::size_t dated = find([](const std::string& l) { return StartsWith(l, AccurateAsOf); });
-    std::size_t updates = find([](const std::string& l) { return l.substr(0, l.find_last_not_of(" \t") + 1) == UpdatesAt; });
+    const std::size_t dated = find([](const std::string& l) { return StartsWith(l, AccurateAsOf); });
+    const std::size_t updates = find([](const std::string& l) { return l.substr(0, l.find_last_not_of(" \t") + 1) == UpdatesAt; });
     const std::string address = "//   " + PrintableSource(source);
 
     if (updates == None) {
-        updates = dated == None ? 0 : dated;
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(updates), {UpdatesAt, address});
-        if (dated != None) dated += 2;
-    } else if (updates + 1 < lines.size() && isComment(lines[updates + 1])) {
+        const std::size_t at = dated == None ? 0 : dated;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {UpdatesAt, address});
+    } else if (updates + 1 < lines.size() && isComment(lines[updates + 1]) && !StartsWith(lines[updates + 1], AccurateAsOf)) {
         lines[updates + 1] = address;
     } else {
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(updates + 1), address);
-        if (dated != None && dated > updates) ++dated;
-    }
-    const std::string accurate = AccurateAsOf + date + SourceNote;
-    if (dated == None) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(updates + 2), accurate);
-    } else {
-        lines[dated] = accurate;
     }
 }
 
@@ -171,16 +210,16 @@ bool ImportRows(const std::string& text, TCategory& currency)
 // lines into the rewritten header can break this; such a file is refused
 // rather than spoilt.
 void CheckMergeReadsAsMeant(const std::string& before, const std::string& after,
-                            const std::map<std::string, Extended>& published)
+                            const std::map<std::string, Setting>& published)
 {
     TCategory old;
     if (!ImportRows(before, old)) return;
     std::map<std::string, std::pair<std::string, Extended>> expected;
     for (std::int32_t i = 0; i < old.UnitCount(); ++i)
         expected[old.UnitAt(i).Symbol] = {old.UnitAt(i).Definition, old.UnitAt(i).Factor};
-    for (const auto& [code, usdPerUnit] : published) {
+    for (const auto& [code, set] : published) {
         Extended rate = 0.0L;
-        TryReadNumberAnySeparator(RateText(usdPerUnit), rate);
+        TryReadNumberAnySeparator(set.Rate, rate);
         expected[code] = {std::string(), rate};  // a new row's name is the merge's own
     }
 
@@ -197,65 +236,80 @@ void CheckMergeReadsAsMeant(const std::string& before, const std::string& after,
 
 }  // namespace
 
-std::string RateText(Extended usdPerUnit)
+std::string RateText(Extended usdPerUnit, int digits)
 {
     char buffer[64];
-    const auto done = std::to_chars(buffer, buffer + sizeof buffer, usdPerUnit, std::chars_format::scientific, 9);
-    const std::string sci(buffer, done.ptr);  // "d.ddddddddde[+-]xx"
-    const std::string digits = sci.substr(0, 1) + sci.substr(2, 9);
-    const int exponent = std::stoi(sci.substr(12));
+    const auto done =
+        std::to_chars(buffer, buffer + sizeof buffer, usdPerUnit, std::chars_format::scientific, digits - 1);
+    const std::string sci(buffer, done.ptr);  // "d.ddd...e[+-]xx"
+    const std::size_t e = sci.find('e');
+    const std::string all = sci.substr(0, 1) + sci.substr(2, e - 2);
+    const int exponent = std::stoi(sci.substr(e + 1));
     std::string text;
     if (exponent < 0) {
-        text = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    } else if (exponent < 9) {
-        text = digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
+        text = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + all;
+    } else if (exponent < digits - 1) {
+        text = all.substr(0, exponent + 1) + "." + all.substr(exponent + 1);
     } else {
-        text = digits + std::string(static_cast<std::size_t>(exponent - 9), '0') + ".0";
+        text = all + std::string(static_cast<std::size_t>(exponent - (digits - 1)), '0') + ".0";
     }
     while (text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
     return text;
 }
 
-std::string MergePublishedRates(const std::string& fileText, const PublishedRates& rates, const std::string& source,
-                                RatesUpdate& update)
+std::string MergeRates(const std::string& fileText, const std::vector<SourceRates>& sources, RatesUpdate& update,
+                       const std::string& today)
 {
     TWordReader reader = TWordReader::FromText(fileText);
     const std::vector<RateAt> rows = FindRows(reader);
+    std::set<std::string> symbols;
+    for (const RateAt& row : rows) symbols.insert(row.Symbol);
 
-    // US dollars per unit of every published currency, the euro included.
-    const Extended usdPerEuro = UsdPerEuro(rates);
-    std::map<std::string, Extended> usdPerUnit{{"EUR", usdPerEuro}};
-    for (const PublishedRate& rate : rates.Rates) {
-        if (rate.Code == "USD") continue;
-        const Extended value = usdPerEuro / rate.PerEuro;
-        if (!std::isfinite(value) || !(value > 0.0L)) throw ERatesError(FormatMessage(msg::BadRate, rate.Code));
-        usdPerUnit[rate.Code] = value;
+    std::map<std::string, Setting> settings;  // the first source of a code wins
+    std::string newest, addresses;
+    for (const SourceRates& source : sources) {
+        for (const SourceRate& rate : source.Rates) {
+            if (rate.Code == "USD") continue;
+            settings.emplace(rate.Code, Setting{RateText(rate.UsdPerUnit), rate.Date, source.Source,
+                                                NameFor(rate.Code, rate.Name)});
+            newest = std::max(newest, rate.Date);
+        }
+        addresses += (addresses.empty() ? "" : " ") + source.Address;
+    }
+    // The currencies fixed to the euro follow the euro's rate as the file
+    // will hold it, so that they convert into euros exactly.
+    if (const auto euro = settings.find("EUR"); euro != settings.end()) {
+        Extended usdPerEuro = 0.0L;
+        TryReadNumberAnySeparator(euro->second.Rate, usdPerEuro);
+        const Setting base = euro->second;
+        for (const FixedEuroRate& fixed : FixedEuroRates()) {
+            const auto listed = settings.find(fixed.Code);
+            if (!symbols.count(fixed.Code) && listed == settings.end()) continue;
+            settings[fixed.Code] = Setting{ExactRateText(usdPerEuro / fixed.PerEuro), base.Date, EuroFixedSource,
+                                           listed == settings.end() ? CurrencyName(fixed.Code) : listed->second.Name};
+        }
     }
 
-    update = RatesUpdate{LongDate(rates.Date), 0, 0};
+    update = RatesUpdate{newest.empty() ? std::string() : LongDate(newest), 0, 0, 0, {}};
     std::vector<std::string> lines;
     for (const TWordContainer& line : reader.Lines) lines.push_back(line.RawLine);
-    std::map<std::string, bool> inFile;
     for (const RateAt& row : rows) {
-        const auto published = usdPerUnit.find(row.Symbol);
-        if (published == usdPerUnit.end()) continue;
-        inFile[row.Symbol] = true;
-        const std::string text = RateText(published->second);
+        const auto set = settings.find(row.Symbol);
+        if (set == settings.end()) continue;
         Extended value = 0.0L;
-        TryReadNumberAnySeparator(text, value);
-        if (value == row.Value) continue;  // same rate: the row keeps its bytes
-        lines[row.Line] = ReplaceRate(reader.Lines[row.Line], row.Word, text);
-        ++update.Changed;
+        TryReadNumberAnySeparator(set->second.Rate, value);
+        if (value != row.Value) ++update.Changed;
+        lines[row.Line] = ReplaceRate(reader.Lines[row.Line], row.Word, set->second);
     }
 
     // Missing currencies go after the last row, in the order of their names.
     std::vector<std::pair<std::string, std::string>> added;  // name, row
     const std::size_t column = CommonPointColumn(reader, rows);
-    for (const auto& [code, value] : usdPerUnit) {
-        if (inFile.count(code)) continue;
+    for (const auto& [code, set] : settings) {
+        if (symbols.count(code)) continue;
         for (const TWordContainer& line : reader.Lines)
             if (!line.empty() && line[0] == code) throw EWordReaderError(FormatMessage(msg::RowNotRead, code));
-        added.emplace_back(CurrencyName(code), NewRow(code, RateText(value), column));
+        added.emplace_back(set.Name, NewRow(code, set, column));
     }
     std::sort(added.begin(), added.end());
     if (lines.size() == 1 && lines[0].empty()) lines.clear();  // an empty file is no line, not a blank one
@@ -264,16 +318,30 @@ std::string MergePublishedRates(const std::string& fileText, const PublishedRate
     update.Added = static_cast<int>(added.size());
     update.Changed += update.Added;
 
-    UpdateHeader(lines, update.Date, source);
+    UpdateHeader(lines, addresses);
     std::string text;
     for (const std::string& line : lines) text.append(line).append("\r\n");
-    CheckMergeReadsAsMeant(fileText, text, usdPerUnit);
+    CheckMergeReadsAsMeant(fileText, text, settings);
+    update.Old = CountOldRates(ReadRateOrigins(text), today);
     return text;
+}
+
+std::string MergePublishedRates(const std::string& fileText, const PublishedRates& rates, const std::string& source,
+                                RatesUpdate& update)
+{
+    return MergeRates(fileText, {RatesInDollars(rates, EcbSource, source)}, update, TodayIso());
 }
 
 RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRates& rates, const std::string& source)
 {
     CheckPublishedRates(rates);
+    return UpdateCurrencyFile(programDir, {RatesInDollars(rates, EcbSource, source)});
+}
+
+RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<SourceRates>& sources,
+                               const std::string& today)
+{
+    for (const SourceRates& rates : sources) CheckSourceRates(rates);
     const std::string path = programDir + CurrencyFileName;
     std::error_code ec;
     std::string old = DefaultCurrencyFileText();
@@ -287,7 +355,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     RatesUpdate update;
     std::string text;
     try {
-        text = MergePublishedRates(old, rates, source, update);
+        text = MergeRates(old, sources, update, today);
     } catch (const EWordReaderError& e) {
         throw ERatesError(FormatMessage(msg::RatesFileUnreadable, path) + e.what());
     }
@@ -297,13 +365,28 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     return update;
 }
 
-std::string CurrencyRatesDate(const std::string& programDir)
+std::string CurrencyFileText(const std::string& programDir)
 {
     const std::string path = programDir + CurrencyFileName;
     std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return DefaultCurrencyFileText();
+    InputFile in = OpenForReading(path);
+    if (in.size > MaxWordFileSize) throw EReadError();
+    std::string text(static_cast<std::size_t>(in.size), '\0');
+    if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size()) throw EFileError(msg::CannotOpenFile, path);
+    return text;
+}
+
+std::string CurrencyRatesDate(const std::string& programDir)
+{
     try {
-        const TWordReader reader = std::filesystem::exists(path, ec) ? TWordReader(path)
-                                                                     : TWordReader::FromText(DefaultCurrencyFileText());
+        const std::string text = CurrencyFileText(programDir);
+        const RatesFileOrigins origins = ReadRateOrigins(text);
+        std::string newest;
+        for (const auto& [symbol, origin] : origins.Rows)
+            if (!origin.Source.empty()) newest = std::max(newest, origin.Date);
+        if (!newest.empty() && newest > origins.HeaderDate) return LongDate(newest);
+        const TWordReader reader = TWordReader::FromText(text);
         for (const TWordContainer& line : reader.Lines) {
             if (!StartsWith(line.RawLine, AccurateAsOf)) continue;
             std::string date = line.RawLine.substr(std::char_traits<char>::length(AccurateAsOf));
@@ -319,9 +402,15 @@ std::string CurrencyRatesDate(const std::string& programDir)
 std::string RatesUpdateMessage(const RatesUpdate& update)
 {
     std::string text = "Rates of " + update.Date + ": ";
-    if (update.Changed == 0) return text + "no currency changed";
-    text += std::to_string(update.Changed) + (update.Changed == 1 ? " currency changed" : " currencies changed");
+    if (update.Changed == 0)
+        text += "no currency changed";
+    else
+        text += std::to_string(update.Changed) + (update.Changed == 1 ? " currency changed" : " currencies changed");
     if (update.Added > 0) text += ", " + std::to_string(update.Added) + " of them added";
+    if (update.Old > 0)
+        text += ". " + std::to_string(update.Old) + (update.Old == 1 ? " rate is" : " rates are") + " older than " +
+                std::to_string(OldRateDays) + " days";
+    for (const std::string& failure : update.Failures) text += ". " + failure;
     return text;
 }
 

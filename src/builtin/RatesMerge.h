@@ -8,8 +8,11 @@
 // they are. The result reads with the ordinary rates file reader.
 
 #include "builtin/PublishedRates.h"
+#include "builtin/RateProvenance.h"
+#include "builtin/SourceRates.h"
 
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -24,14 +27,25 @@ struct RatesUpdate {
     std::string Date;  // of the rates, as the header states it: "December 7, 2026"
     int Changed = 0;   // rows whose rate changed, added rows included
     int Added = 0;     // rows added for currencies the file lacked
+    int Old = 0;       // rows whose rate is older than OldRateDays, or of no known day, after the update
+    std::vector<std::string> Failures;  // what went wrong with a source whose rates are missing
 };
 
-// The rate as the file holds it: rounded to 10 significant digits, plain
-// decimal with a point, trailing zeros dropped ("0.006712734541", "1.1723").
-std::string RateText(Extended usdPerUnit);
+// The rate as the file holds it: rounded to `digits` significant digits,
+// plain decimal with a point, trailing zeros dropped ("0.006712734541",
+// "1.1723"). Rates fixed to the euro take 21 digits, all an Extended holds.
+std::string RateText(Extended usdPerUnit, int digits = 10);
 
-// The rates file text `fileText` with `rates` merged in; `source` is the
-// address the rates came from, for the header. The rates must have passed
+// The rates file text `fileText` with the rates of `sources` merged in; an
+// earlier source wins for a code. Every row set gets the mark of its day and
+// source after its rate (RateProvenance.h); when the euro is set, the
+// currencies fixed to it that the file holds or a source lists are set from
+// it. `today` ("YYYY-MM-DD") tells old rates. Raises as MergePublishedRates.
+std::string MergeRates(const std::string& fileText, const std::vector<SourceRates>& sources, RatesUpdate& update,
+                       const std::string& today);
+
+// The rates file text `fileText` with a central bank's `rates` merged in;
+// `source` is the address the rates came from, for the header. The rates must have passed
 // CheckPublishedRates. Raises the reader's EWordReaderError when the old
 // text is not a readable rates file; when a line that starts with a
 // published code is not read as a row (a row before it lacks its rate), since
@@ -47,13 +61,24 @@ std::string MergePublishedRates(const std::string& fileText, const PublishedRate
 // file and EFileError when the file cannot be written; the old file is then
 // unchanged.
 RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRates& rates, const std::string& source);
+// The same for the rates of several sources (each checked with
+// CheckSourceRates), earlier ones winning.
+RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<SourceRates>& sources,
+                               const std::string& today = TodayIso());
 
-// The date the rates file of `programDir` gives for its rates ("April 16,
-// 1998 EST" for the default file, which is used when there is none); empty
-// when the file states none or cannot be read.
+// The day of the newest rate of the rates file of `programDir`: its
+// header's date ("April 16, 1998 EST" for the default file, which is used
+// when there is none) unless a row's mark is newer ("December 7, 2026");
+// empty when the file states none or cannot be read.
 std::string CurrencyRatesDate(const std::string& programDir);
 
-// "Rates of December 7, 2026: 31 currencies changed, 8 of them added"
+// The text of the rates file of `programDir`, or the default content when
+// there is none. Raises EFileError, and EReadError for a file over
+// MaxWordFileSize.
+std::string CurrencyFileText(const std::string& programDir);
+
+// "Rates of December 7, 2026: 31 currencies changed, 8 of them added", then
+// how many rates are old and why a source's rates are missing.
 std::string RatesUpdateMessage(const RatesUpdate& update);
 
 }  // namespace qv

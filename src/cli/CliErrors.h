@@ -52,7 +52,7 @@ inline constexpr const char* NegativeValueHint =
     " (a value that begins with '-' goes after '--', as in: quantova-cli -- -pi rad degrees)";
 inline constexpr const char* LinePrefix = "line %s: ";
 inline constexpr const char* FailedUnit = "%s: ";  // a unit that a value cannot be converted into
-inline constexpr const char* UpdateRatesAlone = "--update-rates takes at most an address or a file, and no other command";
+inline constexpr const char* UpdateRatesAlone = "--update-rates takes addresses or files, and no other command";
 inline constexpr const char* NoFolderForRates = "no data folder to keep the rates file in (HOME is not set)";
 inline constexpr const char* NoRatesProgram = "cannot find %s, which updates the rates, beside quantova-cli";
 inline constexpr const char* CannotRunRatesProgram = "cannot run %s";

@@ -40,9 +40,12 @@ record of value, from, to, result and error. A line over 1 MiB is refused.
 
 
 --update-rates fetches the European Central Bank's reference rates of the
-latest working day (or reads them from URL or FILE) and merges them into
-Currency.txt of the data folder, which is left unchanged when anything fails.
-Install Currency again in the window to use them.
+latest working day, then FloatRates' daily rates for the currencies the bank
+does not publish (or reads them from each URL or FILE, an earlier one winning
+for a currency), and merges them into Currency.txt of the data folder; each
+rate it sets carries its day and source. A source that fails is named and the
+others' rates are still written; when every source fails the file is left
+unchanged. Install Currency again in the window to use them.
 
 Examples:
   quantova-cli 12*2.54 in ft                        2.54
@@ -117,10 +120,10 @@ void AddOptions(CLI::App& app, CliOptions& options)
     app.add_flag("--locale", options.Locale, "Read and write numbers with the user's decimal separator");
     app.add_flag("-q,--quiet", options.Quiet, "Say nothing on standard error when no package is found");
     app.add_flag("--complete-units", options.CompleteUnits)->group("");
-    CLI::Option* rates = app.add_option("--update-rates", options.RatesSource,
-                                        "Update Currency.txt from the central bank, or from URL or FILE")
-                             ->expected(0, 1)
-                             ->option_text("[URL|FILE]");
+    CLI::Option* rates = app.add_option("--update-rates", options.RatesSources,
+                                        "Update Currency.txt from the default sources, or from each URL or FILE")
+                             ->expected(0, -1)
+                             ->option_text("[URL|FILE...]");
     app.callback([&app, &options, rates] {
         options.UpdateRates = rates->count() > 0;
         for (const CLI::Option* option : app.get_options())

@@ -30,7 +30,7 @@ struct CliOptions {
     bool BuiltIn = false;
     bool Locale = false;
     bool UpdateRates = false;
-    std::string RatesSource;  // empty: the central bank
+    std::vector<std::string> RatesSources;  // none: the default sources
     bool Quiet = false;
     bool CompleteUnits = false;  // hidden: the unit symbols, for shell completion
 

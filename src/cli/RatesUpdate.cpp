@@ -39,7 +39,7 @@ int UpdateRates(const CliOptions& o, std::FILE* out, std::FILE* err)
     if (program.empty()) throw ECliError(ExitRates, Format(msg::NoRatesProgram, RatesProgram));
 
     std::vector<std::string> args = {program, folder};
-    if (!o.RatesSource.empty()) args.push_back(o.RatesSource);
+    args.insert(args.end(), o.RatesSources.begin(), o.RatesSources.end());
     // Its messages may quote the rates document: they pass through cleaned.
     std::fflush(out);
     std::fflush(err);

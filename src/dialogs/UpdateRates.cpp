@@ -21,7 +21,8 @@ namespace {
 
 constexpr int ClientWidth = 360;
 constexpr int ClientHeight = 132;
-constexpr const char* ReadyText = "The bank publishes new rates every working day.";
+constexpr const char* ReadyText = "Empty: the European Central Bank, then FloatRates.";
+constexpr const char* DefaultSourcesText = "the default sources";
 // A line this long is not one the helper writes.
 constexpr qint64 MaxLineBytes = 64 * 1024;
 // How long a cancelled child has to end before it is killed.
@@ -30,6 +31,11 @@ constexpr int CancelGraceMs = 3000;
 // Where the status line says the rates come from: the server or the file.
 QString SourceName(const QString& source)
 {
+    if (source.isEmpty()) {
+        QStringList hosts;
+        for (const std::string& address : DefaultRatesSources()) hosts << SourceName(QString::fromStdString(address));
+        return hosts.join(QStringLiteral(" and "));
+    }
     const QUrl url(source);
     if (!url.host().isEmpty()) return url.host();
     return QFileInfo(url.isLocalFile() ? url.toLocalFile() : source).fileName();
@@ -105,7 +111,8 @@ std::optional<RatesOutcome> TFrmUpdateRates::Execute(const std::string& programD
     outcome_.reset();
     error_ = nullptr;
     cancelling_ = reinstall_ = false;
-    EdtSource->setText(QString::fromLatin1(DefaultRatesSource));
+    EdtSource->clear();
+    EdtSource->setPlaceholderText(QString::fromLatin1(DefaultSourcesText));
     for (QWidget* w : std::initializer_list<QWidget*>{EdtSource, BtnBrowse, BtnUpdate, BtnCancel}) w->setEnabled(true);
     LblStatus->setText(QString::fromLatin1(ReadyText));
     Progress->setRange(0, 1);
@@ -137,8 +144,8 @@ QString TFrmUpdateRates::ProgramPath() const
 
 void TFrmUpdateRates::UpdateClick()
 {
-    const QString source = EdtSource->text().trimmed();
-    if (source.isEmpty() || child_) return;
+    const QString source = EdtSource->text().trimmed();  // empty: the default sources
+    if (child_) return;
     const QString program = ProgramPath();
     if (program.isEmpty()) {
         Finish(RatesError(msg::NoRatesProgram, {msg::RatesProgramName}));
@@ -156,7 +163,8 @@ void TFrmUpdateRates::UpdateClick()
     if (static_cast<unsigned char>(DecimalSeparator()) < 128)
         arguments << QStringLiteral("--decimal-separator") << QString(QLatin1Char(DecimalSeparator()));
     // Paths and addresses go to the system as UTF-8.
-    arguments << QString::fromStdString(programDir_) << source;
+    arguments << QString::fromStdString(programDir_);
+    if (!source.isEmpty()) arguments << source;
     child_->setArguments(arguments);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QUANTOVA_RATES_TIMEOUT_MS"), QString::number(timeout_.count()));

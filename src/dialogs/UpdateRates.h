@@ -1,7 +1,9 @@
 #pragma once
 
-// The "Update Rates" dialog: where to get the exchange rates from (the
-// central bank's address, another address, or a file the user downloaded),
+// The "Update Rates" dialog: where to get the exchange rates from (left
+// empty, the default sources: the central bank, then FloatRates for the
+// currencies it does not publish; or an address, or a file the user
+// downloaded),
 // and the progress of fetching them. The fetch and the merge into the
 // rates file run in a child process, quantova-update-rates, so the window
 // links no network code and stays responsive; Cancel (or Esc) ends the

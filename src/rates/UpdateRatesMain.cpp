@@ -3,9 +3,11 @@
 // "--update-rates"; the window runs it with "--lines" from its Update Rates
 // dialog.
 //
-//     quantova-update-rates [--lines] [--decimal-separator C] DATA_FOLDER [URL|FILE]
+//     quantova-update-rates [--lines] [--decimal-separator C] DATA_FOLDER [URL|FILE...]
 //
-// Prints the date of the rates and how many currencies changed; on failure
+// With no source it takes the default ones (the central bank, then
+// FloatRates). Prints the date of the rates and how many currencies changed,
+// and why a source's rates are missing; when every source fails
 // prints the same message as the window and exits with quantova-cli's
 // statuses: 5 when the rates file cannot be read or written, 6 when the
 // rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
@@ -28,6 +30,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <pthread.h>
 
@@ -70,7 +73,7 @@ void Write(const std::string& line)
 // The window's way: progress while fetching, then the result as lines. A
 // SIGTERM (the window's Cancel) or SIGINT stops the fetch: the signals are
 // taken by a thread of their own, which asks the fetch to stop.
-int UpdateForWindow(const std::string& folder, const std::string& source, qv::FetchOptions options)
+int UpdateForWindow(const std::string& folder, const std::vector<std::string>& sources, qv::FetchOptions options)
 {
     sigset_t stops;
     sigemptyset(&stops);
@@ -92,7 +95,7 @@ int UpdateForWindow(const std::string& folder, const std::string& source, qv::Fe
     };
     namespace lines = qv::rates_lines;
     try {
-        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, source, options);
+        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, sources, options);
         Write(lines::Line(lines::Reinstall));
         Write(lines::Line(lines::Done, {qv::RatesUpdateMessage(update)}));
         return 0;
@@ -129,13 +132,12 @@ int main(int argc, char** argv)
             break;
         }
     }
-    const int rest = argc - at;
-    if (rest < 1 || rest > 2)
+    if (argc - at < 1)
         return Fail(ExitUsage,
-                    "usage: quantova-update-rates [--lines] [--decimal-separator C] DATA_FOLDER [URL|FILE]");
+                    "usage: quantova-update-rates [--lines] [--decimal-separator C] DATA_FOLDER [URL|FILE...]");
     std::string folder = argv[at];
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    const std::string source = rest == 2 ? argv[at + 1] : qv::DefaultRatesSource;
+    const std::vector<std::string> sources(argv + at + 1, argv + argc);
 
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
@@ -143,9 +145,9 @@ int main(int argc, char** argv)
     qv::FetchOptions options;
     if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
         options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));
-    if (forWindow) return UpdateForWindow(folder, source, options);
+    if (forWindow) return UpdateForWindow(folder, sources, options);
     try {
-        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, source, options);
+        const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, sources, options);
         std::printf("%s\n", Sentence(qv::RatesUpdateMessage(update)).c_str());
         return std::fflush(stdout) == 0 ? 0 : ExitFile;
     } catch (const qv::ERatesError& e) {

@@ -1,5 +1,7 @@
 #include "builtin/CurrencyFile.h"
 #include "builtin/RatesMerge.h"
+#include "builtin/WordRead.h"
+#include "expr/FormatValue.h"
 #include "expr/NumberText.h"
 #include "support/TempDir.h"
 
@@ -104,7 +106,8 @@ protected:
 TEST_P(RatesUpdateTest, OverTheDefaultFile)
 {
     const RatesUpdate update = UpdateCurrencyFile(dir.path(), SomeRates(), "https://example.test/rates.xml");
-    EXPECT_EQ(RatesUpdateMessage(update), "Rates of December 7, 2026: 5 currencies changed, 3 of them added");
+    EXPECT_EQ(update.Changed, 28) << "5 published, 23 fixed to the euro";
+    EXPECT_EQ(update.Added, 3);
     EXPECT_EQ(CurrencyRatesDate(dir.path()), "December 7, 2026");
     EXPECT_FALSE(std::filesystem::exists(dir.file("Currency.txt.saving")));
 
@@ -112,11 +115,11 @@ TEST_P(RatesUpdateTest, OverTheDefaultFile)
     const std::vector<std::string> lines = Lines(text);
     ASSERT_EQ(lines.size(), 182u);
     EXPECT_EQ(lines[3], "//   https://example.test/rates.xml");
-    EXPECT_EQ(lines[4], "// Accurate as of December 7, 2026 (European Central Bank reference rates)");
+    EXPECT_EQ(lines[4], "// Accurate as of April 16, 1998 EST") << "the day of the rows without a mark";
     EXPECT_EQ(lines[12], "AFA Afghanistan Afghani                   0.0002105") << "unpublished rows keep their bytes";
-    EXPECT_EQ(lines[179], "CZK Czech Koruna                          0.04808208431");
-    EXPECT_EQ(lines[180], "EUR Euros                                 1.1645");
-    EXPECT_EQ(lines[181], "PLN Polish Zloty                          0.2754908919");
+    EXPECT_EQ(lines[179], "CZK Czech Koruna                          0.04808208431  2026-12-07 ECB");
+    EXPECT_EQ(lines[180], "EUR Euros                                 1.1645  2026-12-07 ECB");
+    EXPECT_EQ(lines[181], "PLN Polish Zloty                          0.2754908919  2026-12-07 ECB");
     for (std::size_t i = 12; i < lines.size(); ++i) {
         SCOPED_TRACE(lines[i]);
         EXPECT_EQ(lines[i].rfind('.'), 43u) << "decimal point in column 44";
@@ -161,16 +164,15 @@ TEST_P(RatesUpdateTest, OverAUserEditedFile)
               (std::vector<std::string>{
                   "// Updates at:",
                   "//   /home/me/rates.xml",
-                  "// Accurate as of December 7, 2026 (European Central Bank reference rates)",
                   "// my own rates",
                   "XBT Bitcoin  \t 90000.5   my note",
-                  "JPY Japanese Yen     0.00643299083   old",
-                  "GBP\tPounds\t1.333218845",
+                  "JPY Japanese Yen     0.00643299083  2026-12-07 ECB   old",
+                  "GBP\tPounds\t1.333218845  2026-12-07 ECB",
                   "PLN Polish",
                   "  Zloty",
-                  "0.2754908919 after",
-                  "CZK Czech Koruna     0.04808208431",
-                  "EUR Euros            1.1645",
+                  "0.2754908919  2026-12-07 ECB after",
+                  "CZK Czech Koruna     0.04808208431  2026-12-07 ECB",
+                  "EUR Euros            1.1645  2026-12-07 ECB",
                   "",
               }));
 
@@ -180,8 +182,10 @@ TEST_P(RatesUpdateTest, OverAUserEditedFile)
     EXPECT_EQ(FindUnit(c, "PLN")->Definition, "Polish Zloty");
 
     // The same rates again change nothing but keep the file readable.
+    const std::string before = ReadFileText(dir.file("Currency.txt"));
     const RatesUpdate again = UpdateCurrencyFile(dir.path(), SomeRates(), "/home/me/rates.xml");
-    EXPECT_EQ(RatesUpdateMessage(again), "Rates of December 7, 2026: no currency changed");
+    EXPECT_EQ(again.Changed, 0);
+    EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), before);
 }
 
 TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
@@ -222,6 +226,106 @@ TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
                                              msg::RowsRunIntoHeader);
     }
     EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), runsOn);
+}
+
+// The second source, in US dollars per unit: one code the bank publishes
+// too, two it does not, one fixed to the euro, one the file lacks.
+SourceRates FloatRates()
+{
+    return {FloatRatesSource, "https://float.test/usd.xml",
+            {{"JPY", 1.0L / 150.0L, "2026-12-08"},
+             {"DZD", 1.0L / 129.5L, "2026-12-08", "Algerian Dinar"},
+             {"KES", 1.0L / 129.0L, "2026-12-08"},
+             {"XOF", 1.0L / 600.0L, "2026-12-08"},
+             {"GEL", 0.37L, "2026-12-08", "Georgian Lari"}}};
+}
+
+TEST(RateOrigins, DaysOfTheHeaderAndOfTheMarks)
+{
+    const struct {
+        const char* text;
+        const char* iso;
+    } headers[] = {
+        {"April 16, 1998 EST", "1998-04-16"}, {"December 7, 2026 (European Central Bank)", "2026-12-07"},
+        {"February 29, 2026", ""},            {"April 16, 19", ""},
+        {"Apr 16, 1998", ""},                 {"April 16 1998", ""},
+    };
+    for (const auto& header : headers) EXPECT_EQ(IsoFromLongDate(header.text), header.iso) << header.text;
+
+    const RatesFileOrigins origins = ReadRateOrigins("// Accurate as of April 16, 1998 EST\r\n"
+                                                     "AAA One 1.5  2026-12-07 EUR fixed  my note\r\n"
+                                                     "BBB Two 2.5  2026-13-07 ECB\r\n"
+                                                     "CCC Three 3.5  2026-12-08 mybank today\r\n");
+    EXPECT_EQ(origins.Rows.at("AAA").Source, "EUR fixed");
+    EXPECT_EQ(origins.Rows.at("BBB").Date, "1998-04-16") << "no day, no mark";
+    EXPECT_EQ(origins.Rows.at("BBB").Source, "");
+    EXPECT_EQ(origins.Rows.at("CCC").Source, "mybank");
+    EXPECT_EQ(ShortDate("2026-12-08"), "8 Dec 2026");
+}
+
+TEST(MergeRates, EachRowFromItsSourceWithItsMark)
+{
+    const std::string today = "2026-12-08";
+    const SourceRates bank = RatesInDollars(SomeRates(), EcbSource, "https://ecb.test/daily.xml");
+    RatesUpdate both, bankOnly;
+    const std::string merged = MergeRates(DefaultCurrencyFileText(), {bank, FloatRates()}, both, today);
+    const std::string failed = MergeRates(DefaultCurrencyFileText(), {bank}, bankOnly, today);
+    EXPECT_NE(merged.find("//   https://ecb.test/daily.xml https://float.test/usd.xml\r\n"), std::string::npos);
+
+    const std::string usdPerDem = RateText(1.1645L / 1.95583L, 21);
+    const std::string usdPerXof = RateText(1.1645L / 655.957L, 21);
+    const struct {
+        const char* name;
+        const std::string* text;
+        const char* symbol;
+        std::string rate;
+        const char* date;
+        const char* source;
+    } rows[] = {
+        {"the bank's", &merged, "GBP", "1.333218845", "2026-12-07", "ECB"},
+        {"the bank wins", &merged, "JPY", "0.00643299083", "2026-12-07", "ECB"},
+        {"the second source's", &merged, "DZD", RateText(1.0L / 129.5L), "2026-12-08", "FloatRates"},
+        {"added by the second", &merged, "GEL", "0.37", "2026-12-08", "FloatRates"},
+        {"fixed to the euro", &merged, "DEM", usdPerDem, "2026-12-07", "EUR fixed"},
+        {"fixed wins over a source", &merged, "XOF", usdPerXof, "2026-12-07", "EUR fixed"},
+        {"left old", &merged, "AFA", "0.0002105", "1998-04-16", ""},
+        {"its source failed", &failed, "DZD", "0.016129", "1998-04-16", ""},
+        {"fixed without a second source", &failed, "DEM", usdPerDem, "2026-12-07", "EUR fixed"},
+        {"one for one", &merged, "XEU", "1.1645", "2026-12-07", "EUR fixed"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<RateOrigin> origin = RateOriginOf(*row.text, row.symbol);
+        ASSERT_TRUE(origin);
+        Extended rate = 0.0L;
+        ASSERT_TRUE(TryReadNumberAnySeparator(row.rate, rate));
+        EXPECT_EQ(origin->Rate, rate);
+        EXPECT_EQ(origin->Date, row.date);
+        EXPECT_EQ(origin->Source, row.source);
+    }
+    EXPECT_NE(failed.find("\r\nDZD Algerian Dinars                       0.016129\r\n"), std::string::npos);
+    EXPECT_NE(merged.find("\r\nXEU European Currency Units               1.1645  2026-12-07 EUR fixed\r\n"),
+              std::string::npos);
+    EXPECT_EQ(bankOnly.Old - both.Old, 2) << "DZD and KES stay old without the second source";
+    EXPECT_EQ(RatesUpdateMessage(both).find("Rates of December 8, 2026: "), 0u);
+    EXPECT_NE(RatesUpdateMessage(both).find(". " + std::to_string(both.Old) + " rates are older than 30 days"),
+              std::string::npos);
+
+    // The marks are read as nothing; the fixed rates convert exactly.
+    TWordReader reader = TWordReader::FromText(merged);
+    TCategory currency;
+    ReadCurrencyRows(currency, reader);
+    EXPECT_EQ(currency.UnitCount(), 171);
+    const TUnit* eur = FindUnit(currency, "EUR");
+    for (const auto& [symbol, perEuro] : {std::pair{"DEM", "1.95583"}, {"XOF", "655.957"}, {"ITL", "1936.27"}}) {
+        SCOPED_TRACE(symbol);
+        const TUnit* fixed = FindUnit(currency, symbol);
+        ASSERT_NE(fixed, nullptr);
+        EXPECT_EQ(FormatValue(eur->Factor / fixed->Factor, 18, false), perEuro);
+    }
+    EXPECT_EQ(FindUnit(currency, "DZD")->Definition, "Algerian Dinars");
+    EXPECT_EQ(FindUnit(currency, "GEL")->Definition, "Georgian Lari");
+    EXPECT_EQ(FindUnit(currency, "GBP")->Factor, RateOriginOf(merged, "GBP")->Rate);
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, RatesUpdateTest, testing::Values('.', ','),

@@ -1,4 +1,6 @@
 #include "builtin/CurrencyFile.h"
+#include "builtin/RateProvenance.h"
+#include "rates/FloatRatesDocument.h"
 #include "rates/RatesDocument.h"
 #include "rates/UpdateRates.h"
 #include "support/LocalHttpServer.h"
@@ -20,6 +22,19 @@ using test::WriteFileText;
 std::string DailyRates()
 {
     return ReadFileText(QUANTOVA_RATES_DATA "/eurofxref-daily.xml");
+}
+
+std::string FloatRatesFeed()
+{
+    return ReadFileText(QUANTOVA_RATES_DATA "/floatrates-usd.xml");
+}
+
+// `text` with its first `what` replaced.
+std::string With(std::string text, const std::string& what, const std::string& replacement)
+{
+    const std::size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return at == std::string::npos ? text : text.replace(at, what.size(), replacement);
 }
 
 // The daily document with one line replaced.
@@ -79,7 +94,8 @@ TEST_F(RatesDownload, FromAServerAFileAndAFileAddress)
     FetchOptions options;
     options.Progress = [&received](std::uint64_t now, std::uint64_t) { received = now; };
     RatesUpdate update = UpdateRatesFrom(dir.path(), server.Url(), options);
-    EXPECT_EQ(RatesUpdateMessage(update), "Rates of December 7, 2026: 30 currencies changed, 29 of them added");
+    EXPECT_EQ(update.Changed, 30);
+    EXPECT_EQ(update.Added, 29);
     EXPECT_EQ(received, DailyRates().size());
     const std::string updated = ReadFileText(path);
     EXPECT_NE(updated.find("//   " + server.Url() + "\r\n"), std::string::npos);
@@ -159,6 +175,114 @@ TEST_F(RatesDownload, CancelWhileTheServerIsSilent)
     });
     ExpectRefused(server.Url(), msg::RatesCancelled, options);
     ExpectRefused(QUANTOVA_RATES_DATA "/eurofxref-daily.xml", msg::RatesCancelled, options);
+}
+
+TEST(FloatRatesDocument, ReadsTheFeedAndItsDates)
+{
+    EXPECT_FALSE(IsFloatRatesDocument(DailyRates()));
+    ASSERT_TRUE(IsFloatRatesDocument(FloatRatesFeed()));
+    const SourceRates feed = ParseFloatRatesDocument(FloatRatesFeed(), "feed.xml");
+    EXPECT_EQ(feed.Source, "FloatRates");
+    ASSERT_EQ(feed.Rates.size(), 9u);
+    EXPECT_EQ(feed.Rates[3].Code, "DZD");
+    EXPECT_EQ(feed.Rates[3].UsdPerUnit, 1.0L / 129.51820154L);
+    EXPECT_EQ(feed.Rates[3].Date, "2026-12-08");
+    EXPECT_EQ(feed.Rates[7].Name, "S\xE3o Tom\xE9 and Pr\xEDncipe Dobra") << "Windows-1252, as the rates file";
+
+    const struct {
+        const char* text;
+        const char* iso;
+    } dates[] = {
+        {"Tue, 8 Dec 2026 12:00:02 GMT", "2026-12-08"},
+        {"08 Dec 2026 23:59 +0100", "2026-12-08"},
+        {"Mon, 8 Dec 2026 12:00:02 GMT", ""},  // a Tuesday
+        {"Tue, 8 Dez 2026 12:00:02 GMT", ""},
+        {"Mon, 31 Nov 2026 12:00:02 GMT", ""},
+        {"Tue, 8 Dec 2026 24:00:00 GMT", ""},
+        {"Tue, 8 Dec 2026", ""},
+        {"2026-12-08", ""},
+    };
+    for (const auto& date : dates) EXPECT_EQ(IsoFromRfc822Date(date.text), date.iso) << date.text;
+}
+
+TEST_F(RatesDownload, FloatRatesBadAnswersChangeNothing)
+{
+    const std::string eur = "<exchangeRate>0.85873765</exchangeRate>";
+    const std::string date = "<pubDate>Tue, 8 Dec 2026 12:00:02 GMT</pubDate>\n<baseCurrency>";
+    const struct {
+        const char* name;
+        std::string body;
+        std::string message;
+    } rows[] = {
+        {"cut short", FloatRatesFeed().substr(0, 900), "The document is not well-formed XML: "},
+        {"zero rate", With(FloatRatesFeed(), eur, "<exchangeRate>0.0</exchangeRate>"), "The rate of EUR is not a positive number"},
+        {"negative rate", With(FloatRatesFeed(), eur, "<exchangeRate>-0.85</exchangeRate>"), "The rate of EUR is not a positive number"},
+        {"unreadable rate", With(FloatRatesFeed(), eur, "<exchangeRate>0,85</exchangeRate>"), "The rate of EUR, \"0,85\", is not a number"},
+        {"missing rate", With(FloatRatesFeed(), eur, ""), "The rate of EUR, \"\", is not a number"},
+        {"date form", With(FloatRatesFeed(), date, "<pubDate>2026-12-08</pubDate>\n<baseCurrency>"),
+         "The date of the rate of EUR, \"2026-12-08\", is not a date of the form"},
+        {"wrong weekday", With(FloatRatesFeed(), date, "<pubDate>Mon, 8 Dec 2026 12:00:02 GMT</pubDate>\n<baseCurrency>"),
+         "The date of the rate of EUR, \"Mon, 8 Dec 2026 12:00:02 GMT\""},
+        {"another base", With(FloatRatesFeed(), "<baseCurrency>USD</baseCurrency>\n<baseName>", "<baseCurrency>EUR</baseCurrency>\n<baseName>"),
+         "The rates of the document are against \"EUR\", not the US dollar"},
+        {"repeated code", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>EUR<"), "The currency EUR is listed more than once"},
+        {"bad code", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>gbp<"), "\"gbp\" is not a currency code"},
+        {"the dollar listed", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>USD<"), msg::DollarListed},
+        {"too large", FloatRatesFeed() + std::string(1024 * 1024, ' '), "The answer from 127.0.0.1 is larger than 1048576 bytes"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        server.SetResponse({.Status = 200, .Body = row.body, .SendLength = false});
+        ExpectRefused(server.Url(), row.message);
+    }
+}
+
+TEST_F(RatesDownload, TwoSourcesEarlierWinsAndAFailureIsNamed)
+{
+    LocalHttpServer second{HttpResponse{.Body = FloatRatesFeed()}};
+    const RatesUpdate update = UpdateRatesFrom(dir.path(), {server.Url(), second.Url("/usd.xml")});
+    EXPECT_TRUE(update.Failures.empty());
+    const std::string both = ReadFileText(path);
+    EXPECT_NE(both.find("//   " + server.Url() + " " + second.Url("/usd.xml") + "\r\n"), std::string::npos);
+    const struct {
+        const char* symbol;
+        const char* date;
+        const char* source;
+    } rows[] = {
+        {"JPY", "2026-12-07", "ECB"},         {"GBP", "2026-12-07", "ECB"},
+        {"DZD", "2026-12-08", "FloatRates"},  {"XBT", "", ""},
+        {"EUR", "2026-12-07", "ECB"},         {"XOF", "2026-12-07", "EUR fixed"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.symbol);
+        const std::optional<RateOrigin> origin = RateOriginOf(both, row.symbol);
+        ASSERT_TRUE(origin);
+        EXPECT_EQ(origin->Date, row.date);
+        EXPECT_EQ(origin->Source, row.source);
+    }
+
+    // The second source fails: the first one's rates are still written.
+    WriteFileText(path, before);
+    second.SetResponse({.Status = 503});
+    const RatesUpdate failed = UpdateRatesFrom(dir.path(), {server.Url(), second.Url("/usd.xml")});
+    ASSERT_EQ(failed.Failures.size(), 1u);
+    EXPECT_EQ(failed.Failures[0], "The rates from " + second.Url("/usd.xml") + " are missing: 127.0.0.1 answered with HTTP status 503");
+    EXPECT_NE(RatesUpdateMessage(failed).find(". " + failed.Failures[0]), std::string::npos);
+    EXPECT_EQ(RateOriginOf(ReadFileText(path), "GBP")->Source, "ECB");
+    EXPECT_FALSE(RateOriginOf(ReadFileText(path), "DZD"));
+
+    // Both fail: each is named and the file stays.
+    WriteFileText(path, before);
+    server.SetResponse({.Status = 404});
+    ExpectRefused(server.Url(), "127.0.0.1 answered with HTTP status 404");
+    try {
+        UpdateRatesFrom(dir.path(), {server.Url(), second.Url("/usd.xml")});
+        ADD_FAILURE() << "no error";
+    } catch (const ERatesError& e) {
+        EXPECT_EQ(std::string(e.what()), "The rates from " + server.Url() + " are missing: 127.0.0.1 answered with HTTP status 404. The rates from " +
+                                             second.Url("/usd.xml") + " are missing: 127.0.0.1 answered with HTTP status 503");
+    }
+    EXPECT_EQ(ReadFileText(path), before);
 }
 
 TEST(DownloadErrorMessage, NamesTheCause)

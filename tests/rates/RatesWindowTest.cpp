@@ -4,6 +4,7 @@
 #include "builtin/BuildCats.h"
 #include "builtin/CurrencyFile.h"
 #include "builtin/PublishedRates.h"
+#include "builtin/RateProvenance.h"
 #include "catalogue/Packages.h"
 #include "dialogs/UpdateRates.h"
 #include "support/LocalHttpServer.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -37,13 +39,23 @@ std::string DailyRates()
     return test::ReadFileText(QUANTOVA_RATES_DATA "/eurofxref-daily.xml");
 }
 
+// A message or hint without its count of old rates, which follows the clock.
+QString WithoutOldCount(QString text)
+{
+    static const QRegularExpression count(QStringLiteral("(\\. |; )\\d+ rates? (are|is) older than 30 days"));
+    return text.remove(count);
+}
+
 // Types `source` into the rates dialog and presses Update.
 ModalScript::Step UpdateFrom(const std::string& source)
 {
     return [source](QWidget* modal) {
         ASSERT_EQ(modal->objectName(), QStringLiteral("FrmUpdateRates"));
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("EdtSource"));
-        EXPECT_EQ(edit->text().toStdString(), DefaultRatesSource) << "the bank is offered first";
+        EXPECT_TRUE(edit->text().isEmpty()) << "the default sources";
+        EXPECT_EQ(edit->placeholderText(), QStringLiteral("the default sources"));
+        EXPECT_EQ(modal->findChild<QLabel*>(QStringLiteral("LblStatus"))->text(),
+                  QStringLiteral("Empty: the European Central Bank, then FloatRates."));
         edit->setText(QString::fromStdString(source));
         modal->findChild<QPushButton*>(QStringLiteral("BtnUpdate"))->click();
     };
@@ -78,7 +90,8 @@ TEST_F(RatesWindow, UpdateOffersToInstallCurrencyAgain)
     list.addItems({QStringLiteral("Length"), QStringLiteral("Currency")});
     QLabel status;
     ShowRatesHints(ProgramDir, &list, &status, "Currency");
-    EXPECT_EQ(list.item(1)->toolTip(), QStringLiteral("Exchange rates of April 16, 1998 EST (Currency.txt)"));
+    EXPECT_EQ(list.item(1)->toolTip(),
+              QStringLiteral("Exchange rates of April 16, 1998 EST (Currency.txt); 166 rates are older than 30 days"));
     EXPECT_EQ(status.toolTip(), list.item(1)->toolTip());
 
     SeenBox seen;
@@ -86,7 +99,7 @@ TEST_F(RatesWindow, UpdateOffersToInstallCurrencyAgain)
     script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::Yes);
     EXPECT_TRUE(UpdateRatesCommand(nullptr, dialog));
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(seen.text.toStdString(), "Rates of December 7, 2026: 30 currencies changed, 8 of them added.\n\n" +
+    EXPECT_EQ(WithoutOldCount(seen.text).toStdString(), "Rates of December 7, 2026: 53 currencies changed, 8 of them added.\n\n" +
                                            std::string(msg::ReinstallCurrencyQuestion) + " " +
                                            msg::ReinstallCurrencyCustomUnits);
 
@@ -98,7 +111,7 @@ TEST_F(RatesWindow, UpdateOffersToInstallCurrencyAgain)
     EXPECT_EQ(currency.UnitAt(170).Factor, 1.1645L);
 
     ShowRatesHints(ProgramDir, &list, &status, "Length");
-    EXPECT_EQ(list.item(1)->toolTip(), QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)"));
+    EXPECT_EQ(WithoutOldCount(list.item(1)->toolTip()), QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)"));
     EXPECT_EQ(list.item(0)->toolTip(), QString());
     EXPECT_EQ(status.toolTip(), QString());
 }
@@ -114,13 +127,13 @@ TEST_F(RatesWindow, WithoutCurrencyOrWhenDeclinedThePackageStays)
     EXPECT_FALSE(UpdateRatesCommand(nullptr, dialog));
     EXPECT_TRUE(script.done());
     EXPECT_EQ(seen.icon, QMessageBox::Information);
-    EXPECT_EQ(seen.text, QStringLiteral("Rates of December 7, 2026: 30 currencies changed, 8 of them added."));
+    EXPECT_EQ(WithoutOldCount(seen.text), QStringLiteral("Rates of December 7, 2026: 53 currencies changed, 8 of them added."));
 
     Build({"Currency"});
     script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::No);
     EXPECT_FALSE(UpdateRatesCommand(nullptr, dialog));
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(seen.text.toStdString(), "Rates of December 7, 2026: no currency changed.\n\n" +
+    EXPECT_EQ(WithoutOldCount(seen.text).toStdString(), "Rates of December 7, 2026: no currency changed.\n\n" +
                                            std::string(msg::ReinstallCurrencyQuestion));
     EXPECT_EQ(Catalogue.CategoryAt(1).UnitCount(), 175) << "built from the file updated before";
     EXPECT_EQ(Catalogue.CategoryCount(), 2);
@@ -267,6 +280,51 @@ TEST_F(RatesWindow, TheDialogFollowsItsChild)
 }
 
 
+TEST_F(RatesWindow, StatusNoteForAFreshAnOldAndANotInstalledRate)
+{
+    const std::string today = TodayIso();
+    const std::string path = dir.file(CurrencyFileName);
+    const std::string header = "// Accurate as of April 16, 1998 EST\r\n";
+    test::WriteFileText(path, header + "GBP British Pounds 1.3332  " + today + " ECB\r\n" +
+                                  "DZD Algerian Dinars 0.016129\r\n" + "JPY Japanese Yen 0.0064  " + today + " ECB\r\n");
+    Build({"Currency"});
+    TCategory& c = Catalogue.CategoryAt(0);
+    ASSERT_EQ(c.UnitCount(), 4);
+    // JPY's rate changed in the file after Currency was installed.
+    test::WriteFileText(path, header + "GBP British Pounds 1.3332  " + today + " ECB\r\n" +
+                                  "DZD Algerian Dinars 0.016129\r\n" + "JPY Japanese Yen 0.00651  " + today + " FloatRates\r\n");
+
+    const QString day = QString::fromStdString(ShortDate(today));
+    const struct {
+        const char* name;
+        std::int32_t entry, selected;
+        QString note;
+    } rows[] = {
+        {"fresh", 0, 1, QStringLiteral("rate of %1, ECB").arg(day)},
+        {"old", 0, 2, QStringLiteral("rate of 16 Apr 1998")},
+        {"not installed", 3, 0, QStringLiteral("install Currency again to use the rates of %1").arg(day)},
+        {"two currencies", 1, 2, QStringLiteral("GBP: rate of %1, ECB; DZD: rate of 16 Apr 1998").arg(day)},
+        {"the dollar", 0, 0, QString()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        c.EntryIndex = row.entry;
+        c.SelectedIndex = row.selected;
+        EXPECT_EQ(CurrencyStatusNote(ProgramDir, c), row.note);
+    }
+
+    QTableWidget grid(4, 2);
+    for (int r = 0; r < 4; ++r) grid.setItem(r, 0, new QTableWidgetItem());
+    MarkOldRates(ProgramDir, c, &grid, {0, 1, 2, 3});
+    EXPECT_TRUE(grid.item(0, 0)->toolTip().isEmpty() && grid.item(1, 0)->toolTip().isEmpty());
+    const auto icon = [&grid](int row) { return grid.item(row, 0)->icon().cacheKey(); };
+    EXPECT_TRUE(icon(0) == icon(1) && icon(1) != icon(2) && icon(2) == icon(3)) << "a clock on the last two";
+    EXPECT_EQ(grid.item(2, 0)->toolTip(), QStringLiteral("Rate of 16 Apr 1998, older than 30 days"));
+    EXPECT_EQ(grid.item(3, 0)->toolTip(), QStringLiteral("Install Currency again to use the rates of %1").arg(day));
+    EXPECT_EQ(CurrencyRatesHint(ProgramDir, &c).toStdString(),
+              "Install Currency again to use the rates of " + LongDate(today) + " (Currency.txt)");
+}
+
 class RatesMainWindow : public test::MainWindowFixture {
 protected:
     LocalHttpServer server{HttpResponse{.Body = DailyRates()}};
@@ -286,8 +344,22 @@ TEST_F(RatesMainWindow, KeysAndButtonUpdateAndShowCurrencyAgain)
     EXPECT_EQ(Categories()->currentItem()->text(), QStringLiteral("Currency")) << "installed again, and shown";
     EXPECT_EQ(Grid()->rowCount(), 175);
     const QString hint = QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)");
-    EXPECT_EQ(Categories()->currentItem()->toolTip(), hint);
-    EXPECT_EQ(Find<QLabel>("StatusPanel0")->toolTip(), hint);
+    EXPECT_EQ(WithoutOldCount(Categories()->currentItem()->toolTip()), hint);
+    EXPECT_EQ(WithoutOldCount(Find<QLabel>("StatusPanel0")->toolTip()), hint);
+    // The status line names the highlighted currency's day and source; a
+    // row of 1998 carries the mark of an old rate.
+    ClickRow(170);
+    EXPECT_EQ(Grid()->item(170, 0)->text(), QStringLiteral("EUR (Euros)"));
+    EXPECT_EQ(Find<QLabel>("StatusPanel0")->text(), QStringLiteral("Currency, 1 USD = 0.858738 EUR"));
+    EXPECT_EQ(Find<QLabel>("StatusRates")->text(), QStringLiteral("rate of 7 Dec 2026, ECB"));
+    EXPECT_TRUE(Find<QLabel>("StatusRates")->isVisible());
+    SelectCategory(0);
+    EXPECT_FALSE(Find<QLabel>("StatusRates")->isVisible()) << "Length has no rates";
+    SelectCategory(1);
+    EXPECT_EQ(Grid()->item(170, 0)->toolTip(), QString());
+    EXPECT_EQ(Grid()->item(0, 0)->toolTip(), QString()) << "USD";
+    EXPECT_NE(Grid()->item(1, 0)->icon().cacheKey(), Grid()->item(170, 0)->icon().cacheKey());
+    EXPECT_EQ(Grid()->item(1, 0)->toolTip(), QStringLiteral("Rate of 16 Apr 1998, older than 30 days"));
 
     // The unit list's key and the tool bar button open the same dialog;
     // Esc before the update closes it with nothing done.
