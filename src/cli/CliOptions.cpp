@@ -109,7 +109,7 @@ void AddOptions(CLI::App& app, CliOptions& options)
         ->check(CLI::Range(2, 18))
         ->option_text("N");
     app.add_flag("-s,--scientific", options.Style.Scientific, "Scientific notation ('1.23450e+3')");
-    app.add_option("-f,--format", options.FormatName, "Output as table, tsv, csv or json (rows of symbol, definition, value)")
+    app.add_option("-f,--format", options.FormatName, "Output as table, tsv, csv or json (with --batch: records of value, from, to, result, error)")
         ->transform(CLI::IsMember({"table", "tsv", "csv", "json"}, CLI::ignore_case))
         ->option_text("table|tsv|csv|json");
     app.add_flag("-l,--list", options.List, "List the categories, or with a category name its units and factors");
