@@ -98,5 +98,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${doc
 install(FILES ${PROJECT_BINARY_DIR}/doc-gz/CHANGELOG.md.gz DESTINATION ${doc_folder} RENAME changelog.gz)
 install(FILES ${PROJECT_BINARY_DIR}/doc-gz/changelog.Debian.gz DESTINATION ${doc_folder})
 install(FILES ${man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# lintian's overrides, each with its reason.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
 
 include(CPack)

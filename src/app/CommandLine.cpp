@@ -51,7 +51,8 @@ std::optional<int> AnswerInfoOptions(int argc, char* argv[])
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("%s %s\n", ProgramName, ProgramVersion);
+        // "program (package) version", the form help2man reads.
+        std::printf("quantova (%s) %s\n", ProgramName, ProgramVersion);
         return 0;
     }
     return std::nullopt;
