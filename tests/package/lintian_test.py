@@ -20,7 +20,7 @@ with tempfile.TemporaryDirectory(prefix="quantova-lintian-") as out:
     debs = glob.glob(os.path.join(out, "*.deb"))
     if r.returncode != 0 or len(debs) != 1:
         sys.exit("cpack failed: %s%s" % (r.stdout, r.stderr))
-    r = subprocess.run(["lintian", "--fail-on", "error,warning", "--display-info", "--no-tag-display-limit", debs[0]],
+    r = subprocess.run(["lintian", "--fail-on", "error,warning", "--display-info", "--tag-display-limit", "0", debs[0]],
                        capture_output=True, text=True)
     print(r.stdout, end="")
     print(r.stderr, end="", file=sys.stderr)
