@@ -1,6 +1,7 @@
 // Quantova's program entry: find and load the packages (or run the installer
 // when there are none), show the main window, run until it closes, then save
 // the package in use.
+#include "app/CommandLine.h"
 #include "app/EditingDialogs.h"
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
@@ -17,10 +18,13 @@
 
 #include <clocale>
 #include <memory>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> answered = qv::AnswerInfoOptions(argc, argv)) return *answered;
     QApplication app(argc, argv);
+    if (const std::optional<int> refused = qv::RefuseUnknownArguments()) return *refused;
     // Qt takes the user's locale for C library number formatting too; the
     // program formats numbers itself with the separator read here.
     std::setlocale(LC_NUMERIC, "C");

@@ -7,14 +7,12 @@
 // user's own data folder. Both programs, the window and quantova-cli, choose
 // by this one rule.
 
+#include "ProgramInfo.h"
+
 #include <string>
 #include <string_view>
 
 namespace qv {
-
-// The application id: the name of the desktop entry, icon and AppStream
-// metadata of an installed copy.
-inline constexpr std::string_view ApplicationId = "io.github.quantova.Quantova";
 
 // The application's folder inside the user's data folder, without a
 // trailing separator: $XDG_DATA_HOME/<appName> when XDG_DATA_HOME is an

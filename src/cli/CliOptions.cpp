@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "ProgramInfo.h"
+
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
@@ -98,7 +100,7 @@ void AddOptions(CLI::App& app, CliOptions& options)
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.description(Description);
     app.footer(Footer);
-    app.set_version_flag("--version", std::string("quantova-cli ") + QUANTOVA_VERSION);
+    app.set_version_flag("--version", std::string("quantova-cli ") + ProgramVersion);
 
     app.add_option("args", options.Args, "Convert VALUE from unit FROM to each TO; with no TO, into every visible "
                                          "unit of the category. With --list: a category name.")

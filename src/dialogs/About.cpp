@@ -3,6 +3,7 @@
 #include "catalogue/Packages.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
+#include "ProgramInfo.h"
 #include "ui/Ansi.h"
 #include "ui/ErrorDisplay.h"
 #include "ui/Keys.h"
@@ -48,6 +49,11 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TFixedDialog(parent)
     nameFont.setBold(true);
     Label1->setFont(nameFont);
     Label1->setText(ToQ(dialogtext::ProgramName));
+
+    lblVersion = MakeLabel(this, "lblVersion", {Label1->x(), Label1->y() + Label1->height(), Label1->width(), 18},
+                           Qt::AlignLeft | Qt::AlignTop);
+    lblVersion->setText(ToQ(dialogtext::VersionLabel) + QString::fromLatin1(ProgramVersion));
+    lblVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // A link label: underlined in the link colour, reached with Tab and
     // followed with a click or Enter.

@@ -1,6 +1,6 @@
 #pragma once
 
-// The About box: the program's logo and name, a link to its home page, and
+// The About box: the program's logo, name and version, a link to its home page, and
 // the folder where the packages are kept.
 
 #include "ui/FixedDialog.h"
@@ -31,6 +31,7 @@ private:
 
     QLabel* Image1;
     QLabel* Label1;
+    QLabel* lblVersion;
     QLabel* txtWebLink;
     QPushButton* Button1;
     QLabel* lblDataFolder;

@@ -3,6 +3,8 @@
 // Texts of the editing dialogs and the About box, Windows-1252. A "\r" is a
 // line break; two make an empty line.
 
+#include "ProgramInfo.h"
+
 namespace qv::dialogtext {
 
 inline constexpr const char* NewCategoryTitle = "Add New Category";
@@ -31,7 +33,9 @@ inline constexpr const char* ShowHiddenInstruction =
 inline constexpr const char* SelectAll = "Select All";
 
 inline constexpr const char* AboutTitle = "About Quantova";
-inline constexpr const char* ProgramName = "Quantova";
+inline constexpr const char* ProgramName = qv::ProgramName;
+// Followed by the program's version.
+inline constexpr const char* VersionLabel = "Version ";
 // The program's home page, shown and opened by the About box.
 inline constexpr const char* WebAddress = "https://en.wikipedia.org/wiki/Conversion_of_units";
 // Followed by the folder that holds the packages and the rates file.

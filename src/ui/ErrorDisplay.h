@@ -5,6 +5,8 @@
 // critical message box titled "Quantova", and the program goes on with the
 // state as the error left it.
 
+#include "ProgramInfo.h"
+
 #include <QString>
 
 #include <exception>
@@ -16,7 +18,7 @@ namespace qv {
 
 class EFileError;
 
-inline constexpr const char* ProgramTitle = "Quantova";
+inline constexpr const char* ProgramTitle = ProgramName;
 inline constexpr const char* UnsavedFileNote = "%1 was not saved. Its previous copy is unchanged.";
 
 // The text shown for an error message: "." appended when the message is not

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QImage>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace qv::test {
@@ -37,6 +38,15 @@ TEST(AboutTest, ShowsTheBoldNameBesideTheLogoDrawnAtItsSizeAndStaysOnTop)
     // The picture was drawn: its middle is not transparent.
     const QImage pixels = image->pixmap().toImage();
     EXPECT_GT(qAlpha(pixels.pixel(pixels.width() / 2, pixels.height() / 2)), 0);
+
+    // The version sits under the name, clear of the link below.
+    auto* version = Control<QLabel>(&about, "lblVersion");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(version->text()).hasMatch())
+        << version->text().toStdString();
+    EXPECT_EQ(version->x(), name->x());
+    EXPECT_GE(version->y(), name->y() + name->height());
+    EXPECT_LT(version->y() + version->height(), Control<QLabel>(&about, "txtWebLink")->y());
+    EXPECT_LE(version->fontMetrics().horizontalAdvance(version->text()), version->width());
 
     EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
 }

@@ -3,7 +3,8 @@
 dpkg-deb into a temporary root and started there as an installed copy.
 
 Checks the package's control fields (shlibdeps found the Qt libraries), that
-it holds exactly the expected files, and that the unpacked program, under
+it holds exactly the expected files, that the desktop entry's StartupWMClass
+is the class of the window, and that the unpacked program, under
 Xvfb with HOME in a temporary folder, shows the installer on its first
 start, keeps the rates file and the package in the user's data folder (not
 beside itself, although root could write there) and comes back to that
@@ -42,12 +43,12 @@ def make_package(s):
 
 def check_package(s, deb, root):
     fields = {name: run("dpkg-deb", "-f", deb, name).strip()
-              for name in ("Package", "Version", "Section", "Maintainer", "Depends", "Description")}
+              for name in ("Package", "Version", "Section", "Maintainer", "Depends", "Recommends", "Description")}
     if fields["Package"] != "quantova" or fields["Version"] != VERSION or not fields["Section"]:
         s.fail("control fields: %r" % fields)
     if "libqt6widgets6" not in fields["Depends"] or "libc6" not in fields["Depends"]:
         s.fail("dependencies not found by shlibdeps: %r" % fields["Depends"])
-    if not fields["Maintainer"] or "\n" not in fields["Description"]:
+    if not fields["Maintainer"] or "\n" not in fields["Description"] or "qt6-wayland" not in fields["Recommends"]:
         s.fail("maintainer or long description missing: %r" % fields)
 
     run("dpkg-deb", "-x", deb, root)
@@ -82,6 +83,13 @@ def first_start_and_restart(s, root):
     s.choose_in_installer("Currency", "Length")
     main = s.find_window("Quantova")
     s.wait_for("the new package in view", lambda: view_status(view).get("status1") == "Custom Category")
+    # Desktops match the window to its menu entry by the class of WM_CLASS.
+    wm_class = run("xprop", "-display", s.env["DISPLAY"], "-id", main, "WM_CLASS").split("=")[-1]
+    desktop_entry = next(f for f in FILES if f.endswith(".desktop"))
+    with open(os.path.join(root, desktop_entry), encoding="utf-8") as f:
+        startup_class = [line.split("=", 1)[1].strip() for line in f if line.startswith("StartupWMClass=")]
+    if not startup_class or wm_class.split(",")[-1].strip().strip('"') != startup_class[0]:
+        s.fail("WM_CLASS %r, StartupWMClass %r" % (wm_class, startup_class))
     s.quit(program, main)
 
     for name in ("Currency.txt", "Custom Category.qv"):
