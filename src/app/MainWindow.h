@@ -34,7 +34,7 @@ namespace qv {
 
 class TfrmInstallCat;
 class TFrmUpdateRates;
-struct EditingDialogs;
+class EditingDialogs;
 
 class TFrmMain : public QWidget {
     Q_OBJECT
