@@ -46,7 +46,7 @@ constexpr const char* ReinstallQuestion = "Press OK to install or reinstall desi
 void TFrmMain::AddCategoryClick()
 {
     Guarded([this] {
-        if (dialogs_) dialogs_->NewCategory->exec();
+        if (dialogs_) dialogs_->NewCategory()->exec();
         RefreshView();
     });
 }
@@ -61,7 +61,7 @@ void TFrmMain::DeleteCategoryClick()
             // The list still shows the old rows; the rebuild keeps the row.
             controls_.LBCategories->setCurrentRow(i == Catalogue.CategoryCount() ? i - 1 : i);
         } else if (dialogs_) {
-            dialogs_->NewCategory->exec();  // cannot be cancelled while the catalogue is empty
+            dialogs_->NewCategory()->exec();  // cannot be cancelled while the catalogue is empty
         }
         RefreshView();
     });
@@ -73,7 +73,7 @@ void TFrmMain::AddUnitClick()
         const std::int32_t i = view_->CurrentCategoryIndex();
         if (i < 0) return;
         TargetCategoryIndex = i;
-        if (dialogs_) dialogs_->AddUnit->exec();
+        if (dialogs_) dialogs_->AddUnit()->exec();
         RefreshView();
     });
 }
@@ -98,11 +98,11 @@ void TFrmMain::DeleteUnitClick()
         } else if (n == 1) {
             c.RemoveUnit(s);
             TargetCategoryIndex = index;
-            if (dialogs_) dialogs_->AddUnit->exec();  // the category's new first unit
+            if (dialogs_) dialogs_->AddUnit()->exec();  // the category's new first unit
         } else {
             TargetCategoryIndex = index;
             c.RemoveUnit(s);
-            if (dialogs_) dialogs_->NewBaseUnit->exec();  // a new default, chosen by the user
+            if (dialogs_) dialogs_->NewBaseUnit()->exec();  // a new default, chosen by the user
         }
         RefreshView();
     });
@@ -144,7 +144,7 @@ void TFrmMain::ShowUnitsClick()
         const std::int32_t i = view_->CurrentCategoryIndex();
         if (i < 0) return;
         TargetCategoryIndex = i;
-        if (dialogs_) dialogs_->ShowHidden->exec();
+        if (dialogs_) dialogs_->ShowHidden()->exec();
         RefreshView();
     });
 }

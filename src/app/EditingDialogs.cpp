@@ -11,13 +11,35 @@ namespace qv {
 EditingDialogs CreateEditingDialogs(QWidget* owner)
 {
     EditingDialogs d;
-    d.NewCategory = new TFrmNewCategory(owner);
-    d.AddUnit = new TFrmAddUnit(owner);
-    d.NewBaseUnit = new TfrmNewBaseUnit(owner);
-    d.ShowHidden = new TfrmShowHidden(owner);
     d.Owner = owner;
-    d.NewCategory->SetAddUnitDialog(d.AddUnit);
     return d;
+}
+
+TFrmNewCategory* EditingDialogs::NewCategory()
+{
+    if (!newCategory_) {
+        newCategory_ = new TFrmNewCategory(Owner);
+        newCategory_->SetAddUnitDialog(AddUnit());
+    }
+    return newCategory_;
+}
+
+TFrmAddUnit* EditingDialogs::AddUnit()
+{
+    if (!addUnit_) addUnit_ = new TFrmAddUnit(Owner);
+    return addUnit_;
+}
+
+TfrmNewBaseUnit* EditingDialogs::NewBaseUnit()
+{
+    if (!newBaseUnit_) newBaseUnit_ = new TfrmNewBaseUnit(Owner);
+    return newBaseUnit_;
+}
+
+TfrmShowHidden* EditingDialogs::ShowHidden()
+{
+    if (!showHidden_) showHidden_ = new TfrmShowHidden(Owner);
+    return showHidden_;
 }
 
 TfrmAbout* EditingDialogs::About()

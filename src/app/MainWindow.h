@@ -35,7 +35,7 @@ namespace qv {
 class TFindAnywhere;
 class TfrmInstallCat;
 class TFrmUpdateRates;
-struct EditingDialogs;
+class EditingDialogs;
 
 class TFrmMain : public QWidget {
     Q_OBJECT

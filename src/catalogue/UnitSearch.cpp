@@ -114,7 +114,7 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
     const auto consider = [&](std::string_view candidate, int source, const UnitRef& ref) {
         const std::string other = SearchKey(candidate);
         if (other.empty() || (other == key && candidate == TrimBlanks(rawText))) return;
-        // The lengths alone may rule it out, and spare the distance of a long text.
+        // The distance is at least the difference in length: most candidates end here.
         if (other.size() > key.size() + allowed || key.size() > other.size() + allowed) return;
         const std::size_t d = EditDistance(key, other);
         if (d <= allowed && d < std::max(key.size(), other.size())) 

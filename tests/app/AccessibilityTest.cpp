@@ -77,7 +77,7 @@ class Accessibility : public MainWindowFixture {
 protected:
     std::vector<QDialog*> Dialogs()
     {
-        return {dialogs.NewCategory, dialogs.AddUnit, dialogs.NewBaseUnit, dialogs.ShowHidden, dialogs.About()};
+        return {dialogs.NewCategory(), dialogs.AddUnit(), dialogs.NewBaseUnit(), dialogs.ShowHidden(), dialogs.About()};
     }
 };
 

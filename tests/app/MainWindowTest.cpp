@@ -242,8 +242,8 @@ TEST_F(MainWindowFrame, DialogsBelongToTheWindowAndKeepTheirPlace)
     Open();
     WithDialogs();
     const QRect screen = window->screen()->geometry();
-    for (QDialog* d : std::initializer_list<QDialog*>{installer, dialogs.NewCategory, dialogs.AddUnit,
-                                                     dialogs.NewBaseUnit, dialogs.ShowHidden, dialogs.About()}) {
+    for (QDialog* d : std::initializer_list<QDialog*>{installer, dialogs.NewCategory(), dialogs.AddUnit(),
+                                                     dialogs.NewBaseUnit(), dialogs.ShowHidden(), dialogs.About()}) {
         SCOPED_TRACE(d->objectName().toStdString());
         EXPECT_EQ(d->parentWidget(), window.get());
         EXPECT_TRUE(d->isWindow());
