@@ -82,23 +82,9 @@ std::string TableAsCsv(const TableHeading& heading, const std::vector<TableRow>&
 void SaveTableAsCsv(const std::string& path, const TableHeading& heading, const std::vector<TableRow>& rows)
 {
     const std::string text = TableAsCsv(heading, rows);
-    errno = 0;
-    try {
-        WriteFileAtomically(path, [&](std::FILE* file) {
-            if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
-        });
-    } catch (const EFileError& e) {
-        // The C library leaves the cause of the failed open, write or flush
-        // in errno; the user needs it to put things right (a full disk, a
-        // folder without write permission).
-        const int cause = errno;
-        if (cause == 0) throw;
-        const std::string reason = std::string(" (") + std::strerror(cause) + ")";
-        EFileError withCause = e.Pattern().empty() ? EFileError(std::string(e.what()) + reason)
-                                                   : EFileError(e.Pattern() + reason, e.Path());
-        withCause.SetUnsavedFile(e.UnsavedFile());
-        throw withCause;
-    }
+    WriteFileAtomically(path, [&](std::FILE* file) {
+        if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
+    });
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 // rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
 // (for tests).
 
+#include "catalogue/FileAccess.h"
 #include "expr/NumberText.h"
 #include "rates/UpdateRates.h"
 
@@ -58,8 +59,7 @@ int main(int argc, char** argv)
     if (!folder.empty() && folder.back() != '/') folder += '/';
     const std::string source = argc == 3 ? argv[2] : qv::DefaultRatesSource;
 
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
+    qv::CreatePrivateFolder(folder);  // a user data folder made on first use
     qv::SetDecimalSeparator(UserSeparator());
     qv::FetchOptions options;
     if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
