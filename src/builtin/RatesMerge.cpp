@@ -1,6 +1,7 @@
 #include "builtin/RatesMerge.h"
 
 #include "builtin/CurrencyFile.h"
+#include "builtin/RatesDates.h"
 #include "builtin/WordRead.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
@@ -278,12 +279,9 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     std::error_code ec;
     std::string old = DefaultCurrencyFileText();
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
-        InputFile in = OpenForReading(path);
-        if (in.size > MaxWordFileSize) throw EReadError();
-        old.assign(static_cast<std::size_t>(in.size), '\0');
-        if (std::fread(old.data(), 1, old.size(), in.file.get()) != old.size())
-            throw EFileError(msg::CannotOpenFile, path);
+        old = ReadTextFile(path);
     }
+    CheckRatesDate(rates.Date, RatesFileIsoDate(old), TodayIsoDate());
     RatesUpdate update;
     std::string text;
     try {

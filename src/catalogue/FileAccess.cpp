@@ -115,12 +115,24 @@ InputFile OpenForReading(const std::string& path)
 {
     InputFile in;
     std::error_code ec;
-    if (!fs::is_regular_file(fs::path(path), ec)) throw EFileError(msg::CannotOpenFile, path);
+    const fs::file_status status = fs::status(fs::path(path), ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) throw EFileError(msg::NotARegularFile, path);
+    if (!fs::is_regular_file(status)) throw EFileError(msg::CannotOpenFile, path);
     in.file.reset(std::fopen(path.c_str(), "rb"));
     if (!in.file) throw EFileError(msg::CannotOpenFile, path);
     in.size = fs::file_size(fs::path(path), ec);
     if (ec) throw EFileError(msg::CannotOpenFile, path);
     return in;
+}
+
+std::string ReadTextFile(const std::string& path)
+{
+    InputFile in = OpenForReading(path);
+    if (in.size > MaxTextFileSize) throw EFileError(msg::TextFileTooLarge, path);
+    std::string text(static_cast<std::size_t>(in.size), '\0');
+    if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
+        throw EFileError(msg::CannotOpenFile, path);
+    return text;
 }
 
 std::string FileBehindLinks(const std::string& path)

@@ -15,7 +15,13 @@ namespace qv {
 namespace msg {
 inline constexpr const char* CannotCreateFile = "Cannot create file %s";
 inline constexpr const char* CannotOpenFile = "Cannot open file %s";
+inline constexpr const char* NotARegularFile = "%s is not a regular file";
+inline constexpr const char* TextFileTooLarge = "%s is larger than 1 MiB, the most Quantova reads";
 }  // namespace msg
+
+// The largest text file Quantova reads whole (a rates file, a word file), so
+// that a huge file never becomes a huge allocation.
+inline constexpr std::uint64_t MaxTextFileSize = 1024 * 1024;
 
 // Replaces the first "%s" of a message pattern with `argument`.
 std::string FormatMessage(const char* pattern, const std::string& argument);
@@ -26,12 +32,18 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // An open file for binary reading with its size. Raises EFileError
+// "<path> is not a regular file" for a folder, a pipe or a device, and
 // "Cannot open file <path>" when it cannot be opened.
 struct InputFile {
     FilePtr file;
     std::uint64_t size = 0;
 };
 InputFile OpenForReading(const std::string& path);
+
+// The whole content of the file at `path`, of at most MaxTextFileSize bytes.
+// Raises EFileError as OpenForReading does, and "<path> is larger than 1 MiB,
+// the most Quantova reads" for a larger file.
+std::string ReadTextFile(const std::string& path);
 
 // The file operations of WriteFileAtomically. The program uses the real ones;
 // tests install their own to make any single step of a save fail. A step

@@ -1,5 +1,6 @@
 #include "builtin/Installer.h"
 #include "catalogue/Packages.h"
+#include "support/FailingFiles.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -107,8 +108,10 @@ TEST_F(InstallerTest, UniqueCaptionsAppendTwoAsOftenAsNeeded)
 TEST_F(InstallerTest, FailedSaveOfThePackageLeftChangesNothingElse)
 {
     StartWith("Old", {"Area"});
-    std::filesystem::create_directory(dir.file("Old.qv.saving"));
-    EXPECT_THROW(ApplyInstall("Fresh", {"Angle"}), EQuantovaError);
+    {
+        test::FailAtStep noTemporaryFile(1);
+        EXPECT_THROW(ApplyInstall("Fresh", {"Angle"}), EQuantovaError);
+    }
     EXPECT_EQ(Catalogue.Caption, "Old");
     EXPECT_EQ(CategoryNames(), Names{"Area"});
     EXPECT_EQ(PackageCaptions, Names{"Old"});

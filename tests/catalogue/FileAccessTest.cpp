@@ -222,6 +222,29 @@ TEST(SaveAmongOtherFiles, KeepsLinksPermissionsAndPlantedFiles)
     ::umask(umask);
 }
 
+// Files that cannot be read whole are named, with what is wrong in words.
+TEST(ReadTextFile, NamesTheFileAndWhatIsWrong)
+{
+    TempDir dir;
+    fs::create_directory(dir.file("folder"));
+    ::mkfifo(dir.file("pipe").c_str(), 0600);
+    test::WriteFileText(dir.file("big"), "");
+    fs::resize_file(dir.file("big"), MaxTextFileSize + 1);
+    const std::pair<std::string, std::string> cases[] = {
+        {"folder", " is not a regular file"},
+        {"pipe", " is not a regular file"},
+        {"big", " is larger than 1 MiB, the most Quantova reads"},
+    };
+    for (const auto& [name, problem] : cases) {
+        try {
+            ReadTextFile(dir.file(name));
+            ADD_FAILURE() << name << " was read";
+        } catch (const EFileError& e) {
+            EXPECT_EQ(e.what(), dir.file(name) + problem);
+        }
+    }
+}
+
 TEST(PrivateFolder, IsCreatedForTheUserOnly)
 {
     TempDir dir;
