@@ -7,8 +7,8 @@
 // Prints the date of the rates and how many currencies changed; on failure
 // prints the same message as the window and exits with quantova-cli's
 // statuses: 5 when the rates file cannot be read or written, 6 when the
-// rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
-// (for tests).
+// rates cannot be fetched or used, 2 for a wrong call. In builds with tests,
+// QUANTOVA_RATES_TIMEOUT_MS (1 to 60000) shortens the timeout.
 
 #include "catalogue/FileAccess.h"
 #include "expr/NumberText.h"
@@ -17,6 +17,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <filesystem>
 #include <string>
 
@@ -44,6 +46,20 @@ char UserSeparator()
     return point.size() == 1 && static_cast<unsigned char>(point[0]) < 128 ? point[0] : '.';
 }
 
+#ifdef QUANTOVA_TEST_HOOKS
+// The timeout a test asks for: whole milliseconds from 1 to 60000; anything
+// else (0, negative, not a number) keeps the program's own.
+std::optional<std::chrono::milliseconds> TestTimeout(const char* text)
+{
+    if (!text || !*text || std::strlen(text) > 5) return std::nullopt;
+    for (const char* c = text; *c; ++c)
+        if (*c < '0' || *c > '9') return std::nullopt;
+    const long ms = std::strtol(text, nullptr, 10);
+    if (ms < 1 || ms > 60000) return std::nullopt;
+    return std::chrono::milliseconds(ms);
+}
+#endif
+
 int Fail(int status, const std::string& message)
 {
     std::fprintf(stderr, "quantova-cli: %s\n", Sentence(message).c_str());
@@ -62,8 +78,9 @@ int main(int argc, char** argv)
     qv::CreatePrivateFolder(folder);  // a user data folder made on first use
     qv::SetDecimalSeparator(UserSeparator());
     qv::FetchOptions options;
-    if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
-        options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));
+#ifdef QUANTOVA_TEST_HOOKS
+    if (const auto timeout = TestTimeout(std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))) options.Timeout = *timeout;
+#endif
     try {
         const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, source, options);
         std::printf("%s\n", Sentence(qv::RatesUpdateMessage(update)).c_str());
