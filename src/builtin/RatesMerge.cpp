@@ -1,7 +1,7 @@
 #include "builtin/RatesMerge.h"
 
 #include "builtin/CurrencyFile.h"
-#include "builtin/RatesDates.h"
+#include "builtin/RatesChecks.h"
 #include "builtin/WordRead.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
@@ -289,6 +289,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     } catch (const EWordReaderError& e) {
         throw ERatesError(FormatMessage(msg::RatesFileUnreadable, path) + e.what());
     }
+    CheckRatesFileSize(text, path);
     WriteFileAtomically(path, [&text](std::FILE* file) {
         if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
     });

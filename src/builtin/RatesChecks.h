@@ -13,6 +13,8 @@ namespace msg {
 inline constexpr const char* RatesFromTheFuture = "The rates are dated %s, more than two days after today, %s";
 inline constexpr const char* RatesTooEarly =
     "The rates are dated %s, before the first reference rates of the euro, of %s";
+inline constexpr const char* MergedFileTooLarge =
+    "With these rates, %s would be larger than 1 MiB, the most Quantova reads; it was left as it was";
 inline constexpr const char* RatesOlderThanFile = "The rates are dated %s, older than those in the rates file, of %s";
 }  // namespace msg
 
@@ -31,5 +33,9 @@ std::string RatesFileIsoDate(const std::string& fileText);
 // and not before `fileDate` (when that is not empty). Each message states
 // both dates.
 void CheckRatesDate(const std::string& date, const std::string& fileDate, const std::string& today);
+
+// Raises ERatesError when `text`, the updated content of the rates file at
+// `path`, is more than its reader accepts.
+void CheckRatesFileSize(const std::string& text, const std::string& path);
 
 }  // namespace qv

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "builtin/RatesDates.h"
+#include "builtin/RatesChecks.h"
 
 #include "builtin/PublishedRates.h"
 #include "catalogue/FileAccess.h"
@@ -65,6 +65,15 @@ void CheckRatesDate(const std::string& date, const std::string& fileDate, const 
     if (DaysOf(date) > DaysOf(today) + chr::days{2}) throw ERatesError(Refusal(msg::RatesFromTheFuture, date, today));
     if (date < FirstReferenceRates) throw ERatesError(Refusal(msg::RatesTooEarly, date, FirstReferenceRates));
     if (!fileDate.empty() && date < fileDate) throw ERatesError(Refusal(msg::RatesOlderThanFile, date, fileDate));
+}
+
+}  // namespace qv
+
+namespace qv {
+
+void CheckRatesFileSize(const std::string& text, const std::string& path)
+{
+    if (text.size() > MaxTextFileSize) throw ERatesError(FormatMessage(msg::MergedFileTooLarge, path));
 }
 
 }  // namespace qv

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "builtin/RatesDates.h"
+#include "builtin/RatesChecks.h"
 
+#include "builtin/CurrencyFile.h"
 #include "builtin/PublishedRates.h"
+#include "catalogue/FileAccess.h"
 #include "builtin/RatesMerge.h"
 #include "catalogue/ShownText.h"
 #include "support/TempDir.h"
@@ -11,7 +13,7 @@
 namespace qv {
 namespace {
 
-TEST(RatesDates, RefusesDatesThatCannotBeRightStatingBothDates)
+TEST(RatesChecks, RefusesDatesThatCannotBeRightStatingBothDates)
 {
     const struct {
         const char* date;
@@ -39,7 +41,7 @@ TEST(RatesDates, RefusesDatesThatCannotBeRightStatingBothDates)
     }
 }
 
-TEST(RatesDates, ReadsTheDateOfARatesFile)
+TEST(RatesChecks, ReadsTheDateOfARatesFile)
 {
     EXPECT_EQ(RatesFileIsoDate("x\r\n// Accurate as of December 4, 2026 (reference rates)\r\n"), "2026-12-04");
     EXPECT_EQ(RatesFileIsoDate("// Accurate as of April 16, 1998 EST\r\n"), "1998-04-16");
@@ -48,7 +50,7 @@ TEST(RatesDates, ReadsTheDateOfARatesFile)
 }
 
 // An older document leaves the file as it was.
-TEST(RatesDates, TheUpdateRefusesAnOlderDocumentAndKeepsTheFile)
+TEST(RatesChecks, TheUpdateRefusesAnOlderDocumentAndKeepsTheFile)
 {
     test::TempDir dir;
     UpdateCurrencyFile(dir.path(), {"2026-12-04", {{"USD", 1.1645L}}}, "https://example.invalid/");
@@ -56,6 +58,26 @@ TEST(RatesDates, TheUpdateRefusesAnOlderDocumentAndKeepsTheFile)
     EXPECT_THROW(UpdateCurrencyFile(dir.path(), {"2026-12-03", {{"USD", 1.2L}}}, "https://example.invalid/"),
                  ERatesError);
     EXPECT_EQ(test::ReadFileText(dir.file("Currency.txt")), before);
+}
+
+// A file near the reader's limit that the update would push over it stays as
+// it was: the reader would refuse the result, and Currency with it.
+TEST(RatesChecks, TheUpdateRefusesAResultTheReaderWouldRefuse)
+{
+    test::TempDir dir;
+    std::string text = DefaultCurrencyFileText();
+    while (text.size() < MaxTextFileSize - 40) text += "// padding padding padding padding padding\r\n";
+    text.resize(MaxTextFileSize - 40);
+    text += "\r\n";
+    test::WriteFileText(dir.file("Currency.txt"), text);
+    try {
+        UpdateCurrencyFile(dir.path(), {"2026-12-04", {{"USD", 1.1645L}, {"ISK", 150.1L}}}, "https://example.invalid/");
+        ADD_FAILURE() << "updated";
+    } catch (const ERatesError& e) {
+        EXPECT_EQ(e.what(), "With these rates, " + dir.file("Currency.txt") +
+                                " would be larger than 1 MiB, the most Quantova reads; it was left as it was");
+    }
+    EXPECT_EQ(test::ReadFileText(dir.file("Currency.txt")), text);
 }
 
 // Text from outside data in a message: no control characters, a sane length.
