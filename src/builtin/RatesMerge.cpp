@@ -2,6 +2,7 @@
 
 #include "builtin/CurrencyFile.h"
 #include "builtin/RatesChecks.h"
+#include "builtin/RatesEncoding.h"
 #include "builtin/WordRead.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
@@ -281,11 +282,15 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
         old = ReadTextFile(path);
     }
+    // Merged in Windows-1252, written back in the encoding found.
+    const RatesFileEncoding encoding = DetectRatesFileEncoding(old);
+    if (!FitsWindows1252(old)) throw ERatesError(FormatMessage(msg::RatesFileCharacters, path));
+    old = RatesTextOfFile(old);
     CheckRatesDate(rates.Date, RatesFileIsoDate(old), TodayIsoDate());
     RatesUpdate update;
     std::string text;
     try {
-        text = MergePublishedRates(old, rates, source, update);
+        text = RatesFileOfText(MergePublishedRates(old, rates, source, update), encoding);
     } catch (const EWordReaderError& e) {
         throw ERatesError(FormatMessage(msg::RatesFileUnreadable, path) + e.what());
     }

@@ -1,5 +1,6 @@
 #include "builtin/WordRead.h"
 
+#include "builtin/RatesEncoding.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
 #include "expr/NumberText.h"
@@ -50,7 +51,7 @@ bool IsNumericWord(const std::string& word, Extended* value)
 
 TWordReader::TWordReader(const std::string& path)
 {
-    Load(ReadTextFile(path));
+    Load(RatesTextOfFile(ReadTextFile(path)));
 }
 
 TWordReader TWordReader::FromText(const std::string& text)
