@@ -73,7 +73,7 @@ namespace qv {
 
 void CheckRatesFileSize(const std::string& text, const std::string& path)
 {
-    if (text.size() > MaxTextFileSize) throw ERatesError(FormatMessage(msg::MergedFileTooLarge, path));
+    if (text.size() > MaxTextFileSize) throw ERatesError(msg::MergedFileTooLarge, path);
 }
 
 }  // namespace qv

@@ -284,7 +284,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     }
     // Merged in Windows-1252, written back in the encoding found.
     const RatesFileEncoding encoding = DetectRatesFileEncoding(old);
-    if (!FitsWindows1252(old)) throw ERatesError(FormatMessage(msg::RatesFileCharacters, path));
+    if (!FitsWindows1252(old)) throw ERatesError(msg::RatesFileCharacters, path);
     old = RatesTextOfFile(old);
     CheckRatesDate(rates.Date, RatesFileIsoDate(old), TodayIsoDate());
     RatesUpdate update;
@@ -292,7 +292,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const PublishedRat
     try {
         text = RatesFileOfText(MergePublishedRates(old, rates, source, update), encoding);
     } catch (const EWordReaderError& e) {
-        throw ERatesError(FormatMessage(msg::RatesFileUnreadable, path) + e.what());
+        throw ERatesError(msg::RatesFileUnreadable + std::string(e.what()), path);
     }
     CheckRatesFileSize(text, path);
     WriteFileAtomically(path, [&text](std::FILE* file) {
