@@ -2,6 +2,7 @@
 
 #include "ui/Ansi.h"
 #include "ui/ErrorDisplay.h"
+#include "builtin/BuildCats.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/Installer.h"
 #include "catalogue/Cp1252.h"
@@ -29,6 +30,19 @@ bool HasCustomUnits(const TCategory& c)
     return false;
 }
 
+// Why the rates file would not make a Currency category, or "" when it does.
+QString ImportProblem()
+{
+    TCategories scratch;
+    std::vector<std::string> currency{CurrencyCategoryName};
+    try {
+        BuildBuiltInCategories(scratch, currency, ProgramDir);
+    } catch (...) {
+        return ExceptionText(std::current_exception());
+    }
+    return {};
+}
+
 }  // namespace
 
 bool UpdateRatesCommand(QWidget* parent, TFrmUpdateRates& dialog)
@@ -38,8 +52,13 @@ bool UpdateRatesCommand(QWidget* parent, TFrmUpdateRates& dialog)
 
     const QString done = ErrorDisplayText(update->Message);
     const TCategory* currency = update->Reinstall ? PackageCurrency() : nullptr;
-    if (!currency) {
-        QMessageBox box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), done, QMessageBox::Ok, parent);
+    // Offered only when the new file makes a category: reinstalling from a
+    // file that cannot be read would change nothing but the user's hopes.
+    const QString problem = currency ? ImportProblem() : QString();
+    if (!currency || !problem.isEmpty()) {
+        const QString text =
+            problem.isEmpty() ? done : done + QStringLiteral("\n\n") + QString::fromLatin1(msg::NewRatesFileUnreadable).arg(problem);
+        QMessageBox box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent);
         box.setObjectName(QStringLiteral("RatesUpdated"));
         box.exec();
         return false;

@@ -14,6 +14,8 @@ inline constexpr const char* ReinstallCurrencyQuestion =
     "Install the Currency category again, so that it converts with the new rates?";
 inline constexpr const char* ReinstallCurrencyCustomUnits =
     "Its custom units will be lost, and its deleted and hidden units will come back.";
+inline constexpr const char* NewRatesFileUnreadable =
+    "The Currency category was left as it is: the new rates file cannot be read: %1";
 }  // namespace msg
 
 // Runs the dialog; on success says of which day the rates are and how many

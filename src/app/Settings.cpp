@@ -2,6 +2,7 @@
 
 #include "catalogue/DataFolder.h"
 #include "catalogue/Errors.h"
+#include "catalogue/FileAccess.h"
 #include "ui/Ansi.h"
 #include "ui/ErrorDisplay.h"
 
@@ -42,7 +43,7 @@ std::string ProgramDirectory()
     const std::string chosen = ChooseDataFolder(programDir.toStdString(), QDir::toNativeSeparators(userDir).toStdString());
     if (chosen.empty())
         throw EFileError("Quantova has no folder for its packages: the home folder is unknown (set HOME)");
-    if (!QDir().mkpath(QString::fromStdString(chosen)))
+    if (!CreatePrivateFolder(chosen))
         throw EFileError("Cannot create the folder " + chosen);
     return chosen;
 }

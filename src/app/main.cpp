@@ -5,6 +5,7 @@
 #include "app/EditingDialogs.h"
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
+#include "app/SessionEnd.h"
 #include "app/Settings.h"
 #include "app/ViewDump.h"
 #include "catalogue/DataFolder.h"
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     qv::InstallViewDumpFromEnvironment(mainWindow);
 
     mainWindow.show();
+    qv::CloseOnSessionEnd(&mainWindow);
     mainWindow.ReportSkippedPackages(started.Skipped);
 
     const int result = QApplication::exec();

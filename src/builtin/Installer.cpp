@@ -26,8 +26,40 @@ std::string EnsureUniqueCaption(std::string caption)
     return caption;
 }
 
+namespace {
+
+// Removes from `catalogue` the categories named as one of `built` (letter
+// case ignored) and appends those of `built` in their order.
+void ReplaceCategories(TCategories& catalogue, TCategories& built)
+{
+    for (std::int32_t i = 0; i < catalogue.CategoryCount();) {
+        bool replaced = false;
+        for (std::int32_t b = 0; b < built.CategoryCount() && !replaced; ++b)
+            replaced = SameTextIgnoringCase(built.CategoryAt(b).Name, catalogue.CategoryAt(i).Name);
+        if (replaced)
+            catalogue.RemoveCategory(i);
+        else
+            ++i;
+    }
+    for (std::int32_t b = 0; b < built.CategoryCount(); ++b) {
+        TCategory& category = catalogue.AppendCategory(built.CategoryAt(b).Name);
+        category = std::move(built.CategoryAt(b));
+    }
+    // Installing clears every category's Custom marks, the old ones' too.
+    std::vector<std::string> nothing;
+    BuildBuiltInCategories(catalogue, nothing, ProgramDir);
+}
+
+}  // namespace
+
 std::string ApplyInstall(const std::string& requested, const std::vector<std::string>& chosen)
 {
+    // The chosen categories are built apart first: one that fails to build
+    // (an unreadable rates file) leaves the packages as they were.
+    TCategories built;
+    std::vector<std::string> workList = chosen;
+    BuildBuiltInCategories(built, workList, ProgramDir);
+
     const std::string caption = EnsureUniqueCaption(requested);
     if (caption != Catalogue.Caption) {
         if (Catalogue.CategoryCount() > 0) {
@@ -38,19 +70,7 @@ std::string ApplyInstall(const std::string& requested, const std::vector<std::st
         PackageFiles.emplace_back();
         Catalogue.Caption = caption;
     }
-
-    std::vector<std::string> workList = chosen;
-    auto chosenName = [&workList](const std::string& name) {
-        return std::any_of(workList.begin(), workList.end(),
-                           [&name](const std::string& w) { return SameTextIgnoringCase(w, name); });
-    };
-    for (std::int32_t i = 0; i < Catalogue.CategoryCount();) {
-        if (chosenName(Catalogue.CategoryAt(i).Name))
-            Catalogue.RemoveCategory(i);
-        else
-            ++i;
-    }
-    BuildBuiltInCategories(Catalogue, workList, ProgramDir);
+    ReplaceCategories(Catalogue, built);
     return caption;
 }
 

@@ -1,6 +1,7 @@
 #include "builtin/PublishedRates.h"
 
 #include "catalogue/FileAccess.h"
+#include "catalogue/ShownText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,11 +65,11 @@ constexpr Name Names[] = {
 
 void CheckPublishedRates(const PublishedRates& rates)
 {
-    if (!IsIsoDate(rates.Date)) throw ERatesError(FormatMessage(msg::BadDate, rates.Date));
+    if (!IsIsoDate(rates.Date)) throw ERatesError(FormatMessage(msg::BadDate, ShownText(rates.Date)));
     if (rates.Rates.empty()) throw ERatesError(msg::NoRates);
     std::set<std::string> seen;
     for (const PublishedRate& rate : rates.Rates) {
-        if (!IsCurrencyCode(rate.Code)) throw ERatesError(FormatMessage(msg::BadCode, rate.Code.substr(0, 16)));
+        if (!IsCurrencyCode(rate.Code)) throw ERatesError(FormatMessage(msg::BadCode, ShownText(rate.Code, 16)));
         if (rate.Code == "EUR") throw ERatesError(msg::EuroListed);
         if (!seen.insert(rate.Code).second) throw ERatesError(FormatMessage(msg::RepeatedCode, rate.Code));
         if (!(rate.PerEuro > 0.0L) || !std::isfinite(rate.PerEuro))

@@ -2,6 +2,8 @@
 
 #include "builtin/CurrencyFile.h"
 #include "builtin/FixedRates.h"
+#include "builtin/RatesChecks.h"
+#include "builtin/RatesEncoding.h"
 #include "builtin/WordRead.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
@@ -346,19 +348,26 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<
     std::error_code ec;
     std::string old = DefaultCurrencyFileText();
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
-        InputFile in = OpenForReading(path);
-        if (in.size > MaxWordFileSize) throw EReadError();
-        old.assign(static_cast<std::size_t>(in.size), '\0');
-        if (std::fread(old.data(), 1, old.size(), in.file.get()) != old.size())
-            throw EFileError(msg::CannotOpenFile, path);
+        old = ReadTextFile(path);
+    }
+    // Merged in Windows-1252, written back in the encoding found.
+    const RatesFileEncoding encoding = DetectRatesFileEncoding(old);
+    if (!FitsWindows1252(old)) throw ERatesError(msg::RatesFileCharacters, path);
+    old = RatesTextOfFile(old);
+    // A source's date is that of its newest rate.
+    for (const SourceRates& rates : sources) {
+        std::string newest;
+        for (const SourceRate& rate : rates.Rates) newest = std::max(newest, rate.Date);
+        if (!newest.empty()) CheckRatesDate(newest, RatesFileIsoDate(old), TodayIsoDate());
     }
     RatesUpdate update;
     std::string text;
     try {
-        text = MergeRates(old, sources, update, today);
+        text = RatesFileOfText(MergeRates(old, sources, update, today), encoding);
     } catch (const EWordReaderError& e) {
-        throw ERatesError(FormatMessage(msg::RatesFileUnreadable, path) + e.what());
+        throw ERatesError(msg::RatesFileUnreadable + std::string(e.what()), path);
     }
+    CheckRatesFileSize(text, path);
     WriteFileAtomically(path, [&text](std::FILE* file) {
         if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
     });

@@ -1,5 +1,6 @@
 #include "builtin/WordRead.h"
 
+#include "builtin/RatesEncoding.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
 #include "expr/NumberText.h"
@@ -50,12 +51,7 @@ bool IsNumericWord(const std::string& word, Extended* value)
 
 TWordReader::TWordReader(const std::string& path)
 {
-    InputFile in = OpenForReading(path);
-    if (in.size > MaxWordFileSize) throw EReadError();
-    std::string text(static_cast<std::size_t>(in.size), '\0');
-    if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
-        throw EFileError(msg::CannotOpenFile, path);
-    Load(text);
+    Load(RatesTextOfFile(ReadTextFile(path)));
 }
 
 TWordReader TWordReader::FromText(const std::string& text)

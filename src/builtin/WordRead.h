@@ -7,6 +7,8 @@
 #include "catalogue/Errors.h"
 #include "catalogue/Extended.h"
 
+#include "catalogue/FileAccess.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,12 +41,13 @@ bool IsNumericWord(const std::string& word, Extended* value = nullptr);
 // The largest text file the reader loads. Its lines and words take several
 // times the file's size in memory, so a larger file (a rates file is a few
 // kilobytes) is refused before it is read.
-inline constexpr std::uint64_t MaxWordFileSize = 1024 * 1024;
+inline constexpr std::uint64_t MaxWordFileSize = MaxTextFileSize;
 
 class TWordReader {
 public:
-    // Loads the whole file. Raises EFileError "Cannot open file <path>", and
-    // EReadError "Stream read error" for a file over MaxWordFileSize.
+    // Loads the whole file. Raises EFileError as ReadTextFile does: "Cannot
+    // open file <path>", "<path> is not a regular file", "<path> is larger
+    // than 1 MiB, the most Quantova reads".
     explicit TWordReader(const std::string& path);
     // Splits text as if it were a file's content (CR LF, LF or CR end a line).
     static TWordReader FromText(const std::string& text);

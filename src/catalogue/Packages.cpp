@@ -18,7 +18,7 @@ std::string ProgramDir;
 namespace {
 
 constexpr std::string_view PackageExtension = ".qv";
-constexpr std::size_t MaxFileNameBytes = 200;  // leaves room for " (n).qv.saving"
+constexpr std::size_t MaxFileNameBytes = 200;  // leaves room for " (n).qv.saving-XXXXXX"
 
 bool EndsWithPackageExtension(std::string_view name)
 {

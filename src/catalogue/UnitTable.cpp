@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace qv {
 namespace {
@@ -46,9 +47,21 @@ std::string CsvField(const std::string& field)
     return out + '"';
 }
 
-void AppendCsvLine(std::string& out, const std::string& a, const std::string& b, const std::string& c)
+// A text cell that a spreadsheet would take for a formula gets a leading
+// apostrophe, which makes it text there; numbers are written as they are.
+std::string CsvTextField(const std::string& field)
 {
-    out += CsvField(a) + ',' + CsvField(b) + ',' + CsvField(c) + "\r\n";
+    const bool formula = !field.empty() && std::string_view("=+-@\t\r").find(field[0]) != std::string_view::npos;
+    return CsvField(formula ? "'" + field : field);
+}
+
+// Text, number, text: the heading's category, value and unit, or a row's
+// symbol, definition and value.
+void AppendCsvLine(std::string& out, const std::string& text, const std::string& middle, const std::string& last,
+                   bool middleIsText)
+{
+    out += CsvTextField(text) + ',' + (middleIsText ? CsvTextField(middle) : CsvField(middle)) + ',' +
+           (middleIsText ? CsvField(last) : CsvTextField(last)) + "\r\n";
 }
 
 }  // namespace
@@ -74,31 +87,17 @@ std::string TableAsHtml(const std::vector<TableRow>& rows)
 std::string TableAsCsv(const TableHeading& heading, const std::vector<TableRow>& rows)
 {
     std::string out;
-    AppendCsvLine(out, heading.Category, heading.Value, heading.Unit);
-    for (const TableRow& row : rows) AppendCsvLine(out, row.Symbol, row.Definition, row.Value);
+    AppendCsvLine(out, heading.Category, heading.Value, heading.Unit, false);
+    for (const TableRow& row : rows) AppendCsvLine(out, row.Symbol, row.Definition, row.Value, true);
     return out;
 }
 
 void SaveTableAsCsv(const std::string& path, const TableHeading& heading, const std::vector<TableRow>& rows)
 {
     const std::string text = TableAsCsv(heading, rows);
-    errno = 0;
-    try {
-        WriteFileAtomically(path, [&](std::FILE* file) {
-            if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
-        });
-    } catch (const EFileError& e) {
-        // The C library leaves the cause of the failed open, write or flush
-        // in errno; the user needs it to put things right (a full disk, a
-        // folder without write permission).
-        const int cause = errno;
-        if (cause == 0) throw;
-        const std::string reason = std::string(" (") + std::strerror(cause) + ")";
-        EFileError withCause = e.Pattern().empty() ? EFileError(std::string(e.what()) + reason)
-                                                   : EFileError(e.Pattern() + reason, e.Path());
-        withCause.SetUnsavedFile(e.UnsavedFile());
-        throw withCause;
-    }
+    WriteFileAtomically(path, [&](std::FILE* file) {
+        if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
+    });
 }
 
 }  // namespace qv

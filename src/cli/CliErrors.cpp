@@ -50,4 +50,14 @@ std::string TerminalMessage(const std::string& message)
     return Printable(Cp1252ToUtf8(line));
 }
 
+std::string TerminalMessage(const std::exception& error)
+{
+    const auto* named = dynamic_cast<const EQuantovaError*>(&error);
+    if (!named || named->Path().empty()) return TerminalMessage(std::string(error.what()));
+    const std::string& pattern = named->Pattern();
+    const std::size_t at = pattern.find("%s");
+    if (at == std::string::npos) return TerminalMessage(pattern);
+    return TerminalMessage(pattern.substr(0, at)) + named->Path() + TerminalMessage(pattern.substr(at + 2));
+}
+
 }  // namespace qv::cli

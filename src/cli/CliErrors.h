@@ -79,5 +79,8 @@ std::string Printable(std::string_view utf8);
 // The message of an error as one line for a terminal: the model's Windows-1252
 // bytes as UTF-8, and the line breaks inside evaluator messages as blanks.
 std::string TerminalMessage(const std::string& message);
+// The same for an error, with a path it names (in the file system's
+// encoding) left as it is.
+std::string TerminalMessage(const std::exception& error);
 
 }  // namespace qv::cli

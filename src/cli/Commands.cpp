@@ -217,7 +217,7 @@ int Run(const CliOptions& options, std::FILE* in, std::FILE* out, std::FILE* err
         std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(e.what()).c_str());
         return e.Status();
     } catch (const std::exception& e) {
-        std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(e.what()).c_str());
+        std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(e).c_str());
         return ExitData;
     }
 }

@@ -1,6 +1,7 @@
 #include "rates/RatesFetch.h"
 
 #include "catalogue/FileAccess.h"
+#include "catalogue/ShownText.h"
 #include "rates/RatesDocument.h"
 
 #include <curl/curl.h>
@@ -175,9 +176,13 @@ std::string DownloadErrorMessage(int curlCode, const std::string& address, const
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
     case CURLE_SSL_CERTPROBLEM:
-        return FillMessage(msg::SecureConnection, {address, detail});
+        return FillMessage(msg::SecureConnection, {address, ShownText(detail, 200)});
+    case CURLE_UNSUPPORTED_PROTOCOL:  // only a redirection can lead to another protocol
+        return FillMessage(msg::InsecureRedirect, {address});
+    case CURLE_OUT_OF_MEMORY:
+        return FillMessage(msg::AnswerUnreadable, {address});
     default:
-        return FillMessage(msg::DownloadFailed, {address, detail});
+        return FillMessage(msg::DownloadFailed, {address, ShownText(detail, 200)});
     }
 }
 

@@ -24,6 +24,11 @@ inline constexpr const char* TooLarge = "The answer from %s is larger than %s by
 inline constexpr const char* FileTooLarge = "The file %s is larger than %s bytes";
 inline constexpr const char* SecureConnection = "The secure connection to %s failed: %s";
 inline constexpr const char* DownloadFailed = "Cannot download the rates from %s: %s";
+inline constexpr const char* InsecureRedirect =
+    "%s sent the download on to an address that is not secure (http). Quantova follows a secure address only "
+    "to another secure one";
+inline constexpr const char* AnswerUnreadable =
+    "The answer from %s cannot be read: a header line is too long, or the memory ran out";
 inline constexpr const char* RatesCancelled = "The update of the rates was cancelled";
 }  // namespace msg
 

@@ -10,8 +10,8 @@
 // and why a source's rates are missing; when every source fails
 // prints the same message as the window and exits with quantova-cli's
 // statuses: 5 when the rates file cannot be read or written, 6 when the
-// rates cannot be fetched or used, 2 for a wrong call. QUANTOVA_RATES_TIMEOUT_MS shortens the timeout
-// (for tests).
+// rates cannot be fetched or used, 2 for a wrong call. In builds with tests,
+// QUANTOVA_RATES_TIMEOUT_MS (1 to 60000) shortens the timeout.
 //
 // With --lines it writes progress and the result as the lines of
 // builtin/RatesLines.h instead, and SIGTERM or SIGINT stop the fetch (the
@@ -19,6 +19,7 @@
 // --decimal-separator gives the window's separator, for reading the file.
 
 #include "builtin/RatesLines.h"
+#include "catalogue/FileAccess.h"
 #include "expr/NumberText.h"
 #include "rates/UpdateRates.h"
 
@@ -27,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -57,6 +59,20 @@ char UserSeparator()
     std::setlocale(LC_NUMERIC, "C");
     return point.size() == 1 && static_cast<unsigned char>(point[0]) < 128 ? point[0] : '.';
 }
+
+#ifdef QUANTOVA_TEST_HOOKS
+// The timeout a test asks for: whole milliseconds from 1 to 60000; anything
+// else (0, negative, not a number) keeps the program's own.
+std::optional<std::chrono::milliseconds> TestTimeout(const char* text)
+{
+    if (!text || !*text || std::strlen(text) > 5) return std::nullopt;
+    for (const char* c = text; *c; ++c)
+        if (*c < '0' || *c > '9') return std::nullopt;
+    const long ms = std::strtol(text, nullptr, 10);
+    if (ms < 1 || ms > 60000) return std::nullopt;
+    return std::chrono::milliseconds(ms);
+}
+#endif
 
 int Fail(int status, const std::string& message)
 {
@@ -139,12 +155,12 @@ int main(int argc, char** argv)
     if (!folder.empty() && folder.back() != '/') folder += '/';
     const std::vector<std::string> sources(argv + at + 1, argv + argc);
 
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);  // a user data folder made on first use
+    qv::CreatePrivateFolder(folder);  // a user data folder made on first use
     qv::SetDecimalSeparator(separator ? separator : UserSeparator());
     qv::FetchOptions options;
-    if (const char* timeout = std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))
-        options.Timeout = std::chrono::milliseconds(std::strtol(timeout, nullptr, 10));
+#ifdef QUANTOVA_TEST_HOOKS
+    if (const auto timeout = TestTimeout(std::getenv("QUANTOVA_RATES_TIMEOUT_MS"))) options.Timeout = *timeout;
+#endif
     if (forWindow) return UpdateForWindow(folder, sources, options);
     try {
         const qv::RatesUpdate update = qv::UpdateRatesFrom(folder, sources, options);

@@ -18,17 +18,19 @@ QString ErrorDisplayText(const std::string& message)
     return MessageToQ(text);
 }
 
+QString PathErrorText(const EQuantovaError& error)
+{
+    if (error.Path().empty()) return ErrorDisplayText(error.what());
+    QString text = MessageToQ(error.Pattern());
+    const qsizetype at = text.indexOf(QLatin1String("%s"));
+    if (at >= 0) text.replace(at, 2, QFile::decodeName(QByteArray::fromStdString(error.Path())));
+    if (!text.isEmpty() && text.back() > QLatin1Char('.')) text += QLatin1Char('.');
+    return text;
+}
+
 QString FileErrorText(const EFileError& error)
 {
-    QString text;
-    if (error.Path().empty()) {
-        text = ErrorDisplayText(error.what());
-    } else {
-        text = MessageToQ(error.Pattern());
-        const qsizetype at = text.indexOf(QLatin1String("%s"));
-        if (at >= 0) text.replace(at, 2, QFile::decodeName(QByteArray::fromStdString(error.Path())));
-        if (!text.isEmpty() && text.back() > QLatin1Char('.')) text += QLatin1Char('.');
-    }
+    QString text = PathErrorText(error);
     if (!error.UnsavedFile().empty()) {
         const QString file = QFile::decodeName(QByteArray::fromStdString(error.UnsavedFile()));
         text += QStringLiteral("\n\n") + QString::fromLatin1(UnsavedFileNote).arg(file);
@@ -54,6 +56,8 @@ QString ExceptionText(std::exception_ptr e)
         std::rethrow_exception(e);
     } catch (const EFileError& error) {
         return FileErrorText(error);
+    } catch (const EQuantovaError& error) {
+        return PathErrorText(error);
     } catch (const std::bad_alloc&) {
         return ErrorDisplayText("Out of memory");
     } catch (const std::exception& error) {

@@ -17,6 +17,7 @@ class QWidget;
 namespace qv {
 
 class EFileError;
+class EQuantovaError;
 
 inline constexpr const char* ProgramTitle = ProgramName;
 inline constexpr const char* UnsavedFileNote = "%1 was not saved. Its previous copy is unchanged.";
@@ -25,6 +26,11 @@ inline constexpr const char* UnsavedFileNote = "%1 was not saved. Its previous c
 // empty and its last byte is above "." ("Stream read error" becomes
 // "Stream read error."; "…(7)" stays), carriage returns as line breaks.
 QString ErrorDisplayText(const std::string& message);
+
+// The text shown for an error whose message may name a file: the path
+// converted from the file system's encoding, the rest from Windows-1252,
+// "." appended as above.
+QString PathErrorText(const EQuantovaError& error);
 
 // The text shown for a file error: its message with the path converted
 // from the file system's encoding (the rest from Windows-1252), "."

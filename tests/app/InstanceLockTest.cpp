@@ -8,6 +8,9 @@
 #include <QLockFile>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,6 +48,7 @@ TEST(InstanceLock, ASecondCopyOnTheSameFolderIsToldAndStopped)
         EXPECT_EQ(box.title, QStringLiteral("Quantova"));
         EXPECT_TRUE(box.text.startsWith(QStringLiteral("Quantova is already running with these packages:\n")));
         EXPECT_TRUE(box.text.contains(QString::fromStdString(dir.path()))) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(QString::fromStdString(dir.file(InstanceLockFileName))));
 
         SeenBox none;
         EXPECT_TRUE(Starts(other.path(), &none)) << "another folder is another set of packages";
@@ -75,6 +79,54 @@ TEST(InstanceLock, ALockLeftByACrashedCopyIsTakenOver)
     SeenBox none;
     EXPECT_TRUE(Starts(dir.path(), &none));
     EXPECT_FALSE(none.seen);
+}
+
+
+// What lies where the lock goes, and whether a start takes it over or is
+// refused with a message naming the lock file.
+struct LockCase {
+    const char* name;
+    std::function<void(const std::string& dir, const std::string& lock)> plant;
+    const char* refusal;  // nullptr: the start goes on
+};
+
+const LockCase LockCases[] = {
+    {"an empty lock file", [](const std::string&, const std::string& lock) { test::WriteFileText(lock, ""); }, nullptr},
+    {"a lock file of garbage",
+     [](const std::string&, const std::string& lock) { test::WriteFileText(lock, "\x01\x02 not a lock\n"); }, nullptr},
+    {"a link to another file",
+     [](const std::string& dir, const std::string& lock) {
+         test::WriteFileText(dir + "victim", "keep");
+         std::filesystem::create_symlink(dir + "victim", lock);
+     },
+     nullptr},
+    {"a dangling link",
+     [](const std::string& dir, const std::string& lock) { std::filesystem::create_symlink(dir + "gone", lock); },
+     nullptr},
+    {"a folder", [](const std::string&, const std::string& lock) { std::filesystem::create_directory(lock); },
+     "is not a regular file"},
+    {"the lock of a copy on another computer",
+     [](const std::string&, const std::string& lock) { test::WriteFileText(lock, "4242\nquantova\nfar-away\x07\n"); },
+     "Quantova on the computer \"far-away?\" is using these packages"},
+};
+
+TEST(InstanceLock, LocksThatAreNoRunningCopyAreTakenOverOrExplained)
+{
+    for (const LockCase& c : LockCases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string lock = dir.file(InstanceLockFileName);
+        c.plant(dir.path(), lock);
+        SeenBox box;
+        EXPECT_EQ(Starts(dir.path(), &box), c.refusal == nullptr) << box.text.toStdString();
+        if (c.refusal) {
+            EXPECT_TRUE(box.text.contains(QString::fromUtf8(c.refusal))) << box.text.toStdString();
+            EXPECT_TRUE(box.text.contains(QString::fromStdString(lock))) << box.text.toStdString();
+        } else {
+            EXPECT_FALSE(box.seen) << box.text.toStdString();
+        }
+        if (std::filesystem::exists(dir.file("victim"))) EXPECT_EQ(test::ReadFileText(dir.file("victim")), "keep");
+    }
 }
 
 }  // namespace

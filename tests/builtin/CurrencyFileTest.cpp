@@ -2,6 +2,7 @@
 #include "builtin/WordRead.h"
 #include "catalogue/FileAccess.h"
 #include "expr/NumberText.h"
+#include "support/FailingFiles.h"
 #include "support/TempDir.h"
 
 #include <cstring>
@@ -67,12 +68,12 @@ TEST(DefaultRatesFile, AnExistingFileIsNeverOverwritten)
 TEST(DefaultRatesFile, AFileThatCannotBeWrittenIsNamed)
 {
     TempDir dir;
-    std::filesystem::create_directory(dir.file("Currency.txt.saving"));
+    test::FailAtStep noTemporaryFile(1);
     try {
         WriteCurrencyFile(dir.path());
         FAIL();
     } catch (const EFileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.file("Currency.txt"));
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.file("Currency.txt") + " (No space left on device)");
     }
 }
 
@@ -246,7 +247,7 @@ TEST_P(CurrencyImport, UnreadableRatesFileIsNamed)
         Import(nullptr);
         FAIL();
     } catch (const EFileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.file("Currency.txt"));
+        EXPECT_EQ(std::string(e.what()), dir.file("Currency.txt") + " is not a regular file");
     }
     EXPECT_EQ(catalogue.CategoryAt(0).UnitCount(), 0);
 }

@@ -1,5 +1,6 @@
 #include "builtin/Installer.h"
 #include "catalogue/Packages.h"
+#include "support/FailingFiles.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -59,6 +60,20 @@ TEST_F(InstallerTest, ReinstallingMovesTheCategoryToTheEndFreshFromTheTable)
     EXPECT_EQ(PackageCaptions, Names{"P"});
 }
 
+// A rates file that cannot be imported (here emptied) stops the install
+// before anything changes: the installed Currency keeps its units, and the
+// other chosen categories are not half installed.
+TEST_F(InstallerTest, AFailedImportLeavesTheInstalledCategories)
+{
+    StartWith("P", {"Currency", "Length"});
+    test::WriteFileText(dir.file("Currency.txt"), "");
+    EXPECT_THROW(ApplyInstall("P", {"Angle", "Currency"}), EQuantovaError);
+    EXPECT_EQ(CategoryNames(), (Names{"Currency", "Length"}));
+    EXPECT_EQ(Catalogue.CategoryAt(0).UnitCount(), 1);
+    EXPECT_THROW(ApplyInstall("Other", {"Currency"}), EQuantovaError);
+    EXPECT_EQ(Catalogue.Caption, "P") << "no new package for a failed install";
+}
+
 TEST_F(InstallerTest, ChosenNamesReplaceCategoriesThatDifferOnlyInCase)
 {
     StartWith("P", {"LENGTH", "Mine"});
@@ -107,8 +122,10 @@ TEST_F(InstallerTest, UniqueCaptionsAppendTwoAsOftenAsNeeded)
 TEST_F(InstallerTest, FailedSaveOfThePackageLeftChangesNothingElse)
 {
     StartWith("Old", {"Area"});
-    std::filesystem::create_directory(dir.file("Old.qv.saving"));
-    EXPECT_THROW(ApplyInstall("Fresh", {"Angle"}), EQuantovaError);
+    {
+        test::FailAtStep noTemporaryFile(1);
+        EXPECT_THROW(ApplyInstall("Fresh", {"Angle"}), EQuantovaError);
+    }
     EXPECT_EQ(Catalogue.Caption, "Old");
     EXPECT_EQ(CategoryNames(), Names{"Area"});
     EXPECT_EQ(PackageCaptions, Names{"Old"});

@@ -7,9 +7,12 @@
 #include "support/FailingFiles.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/stat.h>
+#include <thread>
 
 namespace qv {
 namespace {
@@ -87,8 +90,9 @@ TEST(SaveUnderFailure, EveryStepCanFailAndTheOldFileSurvives)
                 SCOPED_TRACE("step " + std::to_string(n) + ": " + step);
                 ASSERT_FALSE(step.empty()) << e.what();
                 failedSteps.insert(step);
-                const bool placing = step == "create" || step == "rename";
-                EXPECT_EQ(e.what(), placing ? FormatMessage(msg::CannotCreateFile, path) : std::string(msg::StreamWrite));
+                const bool placing = step == "create" || step == "attributes" || step == "rename";
+                const std::string message = placing ? FormatMessage(msg::CannotCreateFile, path) : msg::StreamWrite;
+                EXPECT_EQ(e.what(), message + " (No space left on device)");
                 EXPECT_EQ(e.UnsavedFile(), path);
                 EXPECT_EQ(test::DirectoryContent(dir.path()), before);
                 continue;
@@ -100,8 +104,154 @@ TEST(SaveUnderFailure, EveryStepCanFailAndTheOldFileSurvives)
             EXPECT_EQ(test::DirectoryContent(dir.path()), after);
             break;
         }
-        EXPECT_EQ(failedSteps, (std::set<std::string>{"create", "write", "flush", "sync", "close", "rename"}));
+        EXPECT_EQ(failedSteps, (std::set<std::string>{"create", "attributes", "write", "flush", "sync", "close", "rename"}));
     }
+}
+
+
+void SaveText(const std::string& path, const std::string& text)
+{
+    WriteFileAtomically(path, [&](std::FILE* file) {
+        // In blocks, so that two writers of one file interleave.
+        for (std::size_t at = 0; at < text.size(); at += 4096)
+            if (std::fwrite(text.data() + at, 1, std::min<std::size_t>(4096, text.size() - at), file) == 0)
+                throw EWriteError();
+    });
+}
+
+unsigned ModeOf(const std::string& path)
+{
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+// Two writers save one file at once, round after round: every save succeeds,
+// and the file is always one writer's whole text, never a mixture.
+TEST(SaveUnderRace, TwoWritersLeaveOneWholeFile)
+{
+    TempDir dir;
+    const std::string path = dir.file("Currency.txt");
+    const std::string texts[2] = {std::string(64 * 1024, 'a'), std::string(48 * 1024, 'b')};
+    for (int round = 0; round < 100; ++round) {
+        std::string failures[2];
+        std::thread writers[2];
+        for (int w = 0; w < 2; ++w) writers[w] = std::thread([&, w] {
+            try {
+                SaveText(path, texts[w]);
+            } catch (const std::exception& e) {
+                failures[w] = e.what();
+            }
+        });
+        for (std::thread& t : writers) t.join();
+        ASSERT_EQ(failures[0] + failures[1], "") << "round " << round;
+        const std::string now = test::ReadFileText(path);
+        ASSERT_TRUE(now == texts[0] || now == texts[1]) << "round " << round << ": " << now.size() << " bytes";
+        ASSERT_EQ(test::DirectoryContent(dir.path()).size(), 1u) << "a temporary file was left";
+    }
+}
+
+// What lies in the folder before a save of "f", and what must hold after it.
+struct Surrounding {
+    const char* name;
+    std::function<void(const std::string& dir)> before;
+    std::function<void(const std::string& dir)> check;
+};
+
+namespace fs = std::filesystem;
+
+const Surrounding Surroundings[] = {
+    {"a link planted where a temporary file could go is never followed",
+     [](const std::string& dir) {
+         test::WriteFileText(dir + "victim", "private");
+         fs::create_symlink(dir + "victim", dir + "f.saving");
+     },
+     [](const std::string& dir) {
+         EXPECT_EQ(test::ReadFileText(dir + "victim"), "private");
+         EXPECT_TRUE(fs::is_symlink(dir + "f.saving"));
+     }},
+    {"a file planted where a temporary file could go is left alone",
+     [](const std::string& dir) {
+         test::WriteFileText(dir + "f.saving", "planted");
+         ::chmod((dir + "f.saving").c_str(), 0666);
+     },
+     [](const std::string& dir) {
+         EXPECT_EQ(test::ReadFileText(dir + "f.saving"), "planted");
+         EXPECT_EQ(ModeOf(dir + "f"), 0644u);
+     }},
+    {"a private file stays private",
+     [](const std::string& dir) {
+         test::WriteFileText(dir + "f", "old");
+         ::chmod((dir + "f").c_str(), 0600);
+     },
+     [](const std::string& dir) { EXPECT_EQ(ModeOf(dir + "f"), 0600u); }},
+    {"a file for the group keeps its permissions",
+     [](const std::string& dir) {
+         test::WriteFileText(dir + "f", "old");
+         ::chmod((dir + "f").c_str(), 0640);
+     },
+     [](const std::string& dir) { EXPECT_EQ(ModeOf(dir + "f"), 0640u); }},
+    {"a new file follows the umask", [](const std::string&) {},
+     [](const std::string& dir) { EXPECT_EQ(ModeOf(dir + "f"), 0644u); }},
+    {"a link stays a link and its target is replaced",
+     [](const std::string& dir) {
+         fs::create_directory(dir + "elsewhere");
+         test::WriteFileText(dir + "elsewhere/real", "old");
+         ::chmod((dir + "elsewhere/real").c_str(), 0600);
+         fs::create_symlink("elsewhere/real", dir + "f");
+     },
+     [](const std::string& dir) {
+         EXPECT_TRUE(fs::is_symlink(dir + "f"));
+         EXPECT_EQ(test::ReadFileText(dir + "elsewhere/real"), "new");
+         EXPECT_EQ(ModeOf(dir + "elsewhere/real"), 0600u);
+         EXPECT_EQ(test::DirectoryContent(dir + "elsewhere").size(), 1u);
+     }},
+};
+
+TEST(SaveAmongOtherFiles, KeepsLinksPermissionsAndPlantedFiles)
+{
+    const mode_t umask = ::umask(022);
+    for (const Surrounding& s : Surroundings) {
+        SCOPED_TRACE(s.name);
+        TempDir dir;
+        s.before(dir.path());
+        SaveText(dir.file("f"), "new");
+        EXPECT_EQ(test::ReadFileText(dir.file("f")), "new");
+        s.check(dir.path());
+    }
+    ::umask(umask);
+}
+
+// Files that cannot be read whole are named, with what is wrong in words.
+TEST(ReadTextFile, NamesTheFileAndWhatIsWrong)
+{
+    TempDir dir;
+    fs::create_directory(dir.file("folder"));
+    ::mkfifo(dir.file("pipe").c_str(), 0600);
+    test::WriteFileText(dir.file("big"), "");
+    fs::resize_file(dir.file("big"), MaxTextFileSize + 1);
+    const std::pair<std::string, std::string> cases[] = {
+        {"folder", " is not a regular file"},
+        {"pipe", " is not a regular file"},
+        {"big", " is larger than 1 MiB, the most Quantova reads"},
+    };
+    for (const auto& [name, problem] : cases) {
+        try {
+            ReadTextFile(dir.file(name));
+            ADD_FAILURE() << name << " was read";
+        } catch (const EFileError& e) {
+            EXPECT_EQ(e.what(), dir.file(name) + problem);
+        }
+    }
+}
+
+TEST(PrivateFolder, IsCreatedForTheUserOnly)
+{
+    TempDir dir;
+    const std::string folder = dir.file("share/Quantova");
+    ASSERT_TRUE(CreatePrivateFolder(folder));
+    EXPECT_EQ(ModeOf(folder), 0700u);
+    EXPECT_TRUE(CreatePrivateFolder(folder + "/"));
 }
 
 }  // namespace

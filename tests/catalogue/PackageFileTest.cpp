@@ -1,6 +1,7 @@
 #include "catalogue/Category.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ValueStream.h"
+#include "support/FailingFiles.h"
 #include "support/TempDir.h"
 
 #include <cstring>
@@ -322,14 +323,13 @@ TEST(PackageFile, SaveThatCannotCreateItsFileLeavesTheOldOne)
     cats.AppendCategory("Length");
     cats.SaveToFile(dir.file("p.qv"));
     const Bytes before = ReadFileBytes(dir.file("p.qv"));
-    // Something in the way of the temporary file (works even as root).
-    std::filesystem::create_directory(dir.file("p.qv.saving"));
     cats.Caption = "new";
     try {
+        test::FailAtStep noTemporaryFile(1);  // works even as root
         cats.SaveToFile(dir.file("p.qv"));
         FAIL();
     } catch (const EFileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.file("p.qv"));
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.file("p.qv") + " (No space left on device)");
     }
     EXPECT_EQ(ReadFileBytes(dir.file("p.qv")), before);
 }

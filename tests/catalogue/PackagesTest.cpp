@@ -1,5 +1,6 @@
 #include "catalogue/Packages.h"
 #include "catalogue/ValueStream.h"
+#include "support/FailingFiles.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -189,8 +190,10 @@ TEST_F(PackagesTest, FailedSaveAtShutDownIsRaised)
 {
     WritePackage("a.qv", "A", true);
     Start();
-    fs::create_directory(dir.file("a.qv.saving"));
-    EXPECT_THROW(ShutDown(), EFileError);
+    {
+        test::FailAtStep noTemporaryFile(1);
+        EXPECT_THROW(ShutDown(), EFileError);
+    }
     EXPECT_EQ(Catalogue.CategoryCount(), 0);
     EXPECT_TRUE(Read(dir.file("a.qv")).Active) << "old file intact";
 }

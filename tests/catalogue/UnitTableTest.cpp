@@ -40,6 +40,25 @@ TEST(UnitTable, CsvQuotesFieldsAndIsUtf8)
     EXPECT_EQ(TableAsCsv({"A\nB", "2", "m"}, {}), "\"A\nB\",2,m\r\n");
 }
 
+// Text that a spreadsheet would run as a formula is made text; numbers,
+// negative ones included, stay numbers.
+TEST(UnitTable, CsvTextCellsNeverStartAFormula)
+{
+    const struct {
+        TableRow row;
+        const char* line;
+    } cases[] = {
+        {{"=1+2", "=HYPERLINK(\"x\")", "-5"}, "'=1+2,\"'=HYPERLINK(\"\"x\"\")\",-5\r\n"},
+        {{"+x", "-y", "+1"}, "'+x,'-y,+1\r\n"},
+        {{"@SUM", "\tcell", "1E-3"}, "'@SUM,'\tcell,1E-3\r\n"},
+        {{"\rx", "a=b", "2"}, "\"'\rx\",a=b,2\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(TableAsCsv({"=Length", "-1", "@m"}, {c.row}), std::string("'=Length,-1,'@m\r\n") + c.line);
+    }
+}
+
 TEST(UnitTable, SaveReplacesTheFileOrLeavesNothingBehind)
 {
     test::TempDir dir;

@@ -3,6 +3,7 @@
 #include "builtin/BuildCats.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
+#include "support/FailingFiles.h"
 #include "support/ModalScript.h"
 #include "support/TempDir.h"
 #include "ui/Ansi.h"
@@ -348,7 +349,7 @@ TEST_F(InstallCatTest, ATakenCaptionIsMadeUniqueOnLeavingTheFieldOrPressingEnter
 TEST_F(InstallCatTest, AFailedInstallIsShownAndKeepsTheDialogOpen)
 {
     StartWith("Old", {"Area"});
-    std::filesystem::create_directory(dir.file("Old.qv.saving"));
+    test::FailAtStep noTemporaryFile(1);
     test::SeenBox error;
     test::ModalScript script;
     script

@@ -297,6 +297,9 @@ TEST(DownloadErrorMessage, NamesTheCause)
         {CURLE_OPERATION_TIMEDOUT, "host.test did not answer within 15 seconds"},
         {CURLE_PEER_FAILED_VERIFICATION, "The secure connection to host.test failed: detail"},
         {CURLE_RECV_ERROR, "Cannot download the rates from host.test: detail"},
+        {CURLE_UNSUPPORTED_PROTOCOL, "host.test sent the download on to an address that is not secure (http). "
+                                     "Quantova follows a secure address only to another secure one"},
+        {CURLE_OUT_OF_MEMORY, "The answer from host.test cannot be read: a header line is too long, or the memory ran out"},
     };
     for (const auto& row : rows) EXPECT_EQ(DownloadErrorMessage(row.code, "host.test", "detail", timeout), row.message);
 }

@@ -1,5 +1,6 @@
 #include "support/FailingFiles.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,20 +34,27 @@ std::string FailAtStep::Failed() const
 bool FailAtStep::Step(const char* name)
 {
     steps_.emplace_back(name);
-    return static_cast<int>(steps_.size()) != failing_;
+    if (static_cast<int>(steps_.size()) != failing_) return true;
+    errno = ENOSPC;
+    return false;
 }
 
-std::FILE* FailAtStep::Create(const std::string& path)
+std::FILE* FailAtStep::Create(const std::string& path, std::string& temporary, unsigned mode)
 {
     if (!Step("create")) return nullptr;
     if (real_) throw std::logic_error("one file at a time");
-    real_ = FileOperations::Create(path);
+    real_ = FileOperations::Create(path, temporary, mode);
     if (!real_) return nullptr;
     // An unbuffered stream, so that every block the writer writes reaches
     // Write() at once.
     std::FILE* stream = fopencookie(this, "wb", {nullptr, WriteToReal, nullptr, nullptr});
     std::setvbuf(stream, nullptr, _IONBF, 0);
     return stream;
+}
+
+bool FailAtStep::KeepAttributes(std::FILE*, const struct stat* like)
+{
+    return Step("attributes") && FileOperations::KeepAttributes(real_, like);
 }
 
 bool FailAtStep::Write(const char* data, std::size_t size)

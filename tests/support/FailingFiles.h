@@ -10,10 +10,11 @@
 namespace qv::test {
 
 // While it lives, WriteFileAtomically runs on these file operations, which
-// count the steps of a save and make one of them fail. The steps, numbered
-// from 1 in the order they happen: "create", one "write" for each block that
-// reaches the file, "flush", "sync", "close", "rename". Removing a file is
-// not a step and always works.
+// count the steps of a save and make one of them fail, leaving ENOSPC in
+// errno as a full disk does. The steps, numbered from 1 in the order they
+// happen: "create", "attributes", one "write" for each block that reaches
+// the file, "flush", "sync", "close", "rename". Removing a file is not a step
+// and always works.
 class FailAtStep : public FileOperations {
 public:
     // Step `failing` fails; 0 lets every step succeed.
@@ -27,7 +28,8 @@ public:
     // The name of the step that failed, or "" when none did.
     std::string Failed() const;
 
-    std::FILE* Create(const std::string& path) override;
+    std::FILE* Create(const std::string& path, std::string& temporary, unsigned mode) override;
+    bool KeepAttributes(std::FILE* file, const struct stat* like) override;
     bool Flush(std::FILE* file) override;
     bool Sync(std::FILE* file) override;
     bool Close(std::FILE* file) override;

@@ -40,5 +40,19 @@ TEST(ErrorDisplayTest, FileErrorsShowPathsAndMessagesEachFromItsOwnEncoding)
     }
 }
 
+// Other errors that name a file (a rates update refused) show the path as
+// right as file errors do.
+TEST(ErrorDisplayTest, RatesErrorsShowPathsFromTheFileSystemsEncoding)
+{
+    const std::string path = QFile::encodeName(QStringLiteral("/home/J\u00fcrgen/Currency.txt")).toStdString();
+    class ERatesLike : public EQuantovaError {
+        using EQuantovaError::EQuantovaError;
+    };
+    const auto shown = [](const auto& error) { return ExceptionText(std::make_exception_ptr(error)); };
+    EXPECT_EQ(shown(ERatesLike("The rates file %s cannot be updated: \xB5", path)),
+              QStringLiteral("The rates file /home/J\u00fcrgen/Currency.txt cannot be updated: \u00b5."));
+    EXPECT_EQ(shown(ERatesLike("No file named")), QStringLiteral("No file named."));
+}
+
 }  // namespace
 }  // namespace qv::test
