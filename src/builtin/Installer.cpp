@@ -28,14 +28,13 @@ std::string EnsureUniqueCaption(std::string caption)
 
 std::string ApplyInstall(const std::string& requested, const std::vector<std::string>& chosen)
 {
-    const std::string caption = EnsureUniqueCaption(requested);
+    std::string caption = EnsureUniqueCaption(requested);
     if (caption != Catalogue.Caption) {
         if (Catalogue.CategoryCount() > 0) {
             PutCurrentPackageAway();
             Catalogue.Clear();
         }
-        PackageCaptions.push_back(caption);
-        PackageFiles.emplace_back();
+        AddPackage(caption);
         Catalogue.Caption = caption;
     }
 

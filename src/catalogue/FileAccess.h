@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Errors.h"
+#include "catalogue/MessageText.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -14,9 +15,6 @@ namespace msg {
 inline constexpr const char* CannotCreateFile = "Cannot create file %s";
 inline constexpr const char* CannotOpenFile = "Cannot open file %s";
 }  // namespace msg
-
-// Replaces the first "%s" of a message pattern with `argument`.
-std::string FormatMessage(const char* pattern, const std::string& argument);
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }

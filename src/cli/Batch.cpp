@@ -138,7 +138,7 @@ bool ConvertInto(BatchRun& run, std::string_view line, long long lineNumber, std
             results += IsAscii(raw) ? run.ConvertLine(raw) : run.ConvertLine(Utf8ToCp1252(raw));
         } catch (const std::exception& e) {
             ok = false;
-            errors.append(msg::ProgramName).append(": ").append(Format(msg::LinePrefix, std::to_string(lineNumber)));
+            errors.append(msg::ProgramName).append(": ").append(FormatMessage(msg::LinePrefix, std::to_string(lineNumber)));
             errors.append(TerminalMessage(e.what())).append(1, '\n');
         }
     }

@@ -41,7 +41,7 @@ SourceKind ChosenSource(const CliOptions& o)
 std::int32_t CategoryPosition(const UnitLookup& lookup, const std::string& name)
 {
     const std::int32_t position = lookup.FindCategory(Utf8ToCp1252(name));
-    if (position < 0) throw ECliError(ExitUnit, Format(msg::UnknownCategory, name));
+    if (position < 0) throw ECliError(ExitUnit, FormatMessage(msg::UnknownCategory, name));
     return position;
 }
 

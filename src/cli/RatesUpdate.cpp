@@ -35,7 +35,7 @@ int UpdateRates(const CliOptions& o, std::FILE* out, std::FILE* err)
     const std::string folder = DataFolderFor(ExecutableFolder());
     if (folder.empty()) throw ECliError(ExitData, msg::NoFolderForRates);
     const std::string program = FindRatesProgram();
-    if (program.empty()) throw ECliError(ExitRates, Format(msg::NoRatesProgram, RatesProgram));
+    if (program.empty()) throw ECliError(ExitRates, FormatMessage(msg::NoRatesProgram, RatesProgram));
 
     std::vector<std::string> args = {program, folder};
     if (!o.RatesSource.empty()) args.push_back(o.RatesSource);
@@ -47,10 +47,10 @@ int UpdateRates(const CliOptions& o, std::FILE* out, std::FILE* err)
     std::fflush(err);
     pid_t pid = 0;
     if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
-        throw ECliError(ExitRates, Format(msg::CannotRunRatesProgram, program));
+        throw ECliError(ExitRates, FormatMessage(msg::CannotRunRatesProgram, program));
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) throw ECliError(ExitRates, Format(msg::CannotRunRatesProgram, program));
+        if (errno != EINTR) throw ECliError(ExitRates, FormatMessage(msg::CannotRunRatesProgram, program));
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }

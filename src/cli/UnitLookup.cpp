@@ -26,9 +26,7 @@ std::int32_t UnitLookup::FindCategory(std::string_view name) const
 {
     for (std::int32_t c = 0; c < catalogue_.CategoryCount(); ++c)
         if (catalogue_.CategoryAt(c).Name == name) return c;
-    for (std::int32_t c = 0; c < catalogue_.CategoryCount(); ++c)
-        if (SameTextIgnoringCase(catalogue_.CategoryAt(c).Name, name)) return c;
-    return -1;
+    return catalogue_.FindCategory(name);
 }
 
 UnitLookup::Match UnitLookup::MatchIn(std::string_view name, std::int32_t category) const
@@ -99,22 +97,22 @@ bool UnitLookup::TryResolve(std::string_view from, std::span<const std::string> 
     if (best.empty()) {
         for (std::string_view name : names) {
             if (category >= 0 && MatchIn(name, category).level == NoMatch)
-                return fail(ExitUnit, Format(msg::UnitNotInCategory, std::string(name), catalogue_.CategoryAt(category).Name));
-            if (category < 0 && CategoriesOf(name).empty()) return fail(ExitUnit, Format(msg::UnknownUnit, std::string(name)));
+                return fail(ExitUnit, FormatMessage(msg::UnitNotInCategory, std::string(name), catalogue_.CategoryAt(category).Name));
+            if (category < 0 && CategoriesOf(name).empty()) return fail(ExitUnit, FormatMessage(msg::UnknownUnit, std::string(name)));
         }
         for (std::string_view name : names) {
             if (name == from) continue;
             const std::string theirs = CategoriesOf(name), ours = CategoriesOf(from);
             if (theirs != ours)
-                return fail(ExitUnit, Format(msg::NoCommonCategory, std::string(from), ours, std::string(name), theirs));
+                return fail(ExitUnit, FormatMessage(msg::NoCommonCategory, std::string(from), ours, std::string(name), theirs));
         }
-        return fail(ExitUnit, Format(msg::UnknownUnit, std::string(from)));
+        return fail(ExitUnit, FormatMessage(msg::UnknownUnit, std::string(from)));
     }
     if (best.size() > 1) {
         std::vector<std::string> tied;
         for (std::int32_t c : best) tied.push_back(catalogue_.CategoryAt(c).Name);
-        if (names.size() == 1) return fail(ExitUnit, Format(msg::AmbiguousUnitName, std::string(from), Join(tied)));
-        return fail(ExitUnit, Format(msg::AmbiguousUnits, Join(tied)));
+        if (names.size() == 1) return fail(ExitUnit, FormatMessage(msg::AmbiguousUnitName, std::string(from), Join(tied)));
+        return fail(ExitUnit, FormatMessage(msg::AmbiguousUnits, Join(tied)));
     }
 
     const TCategory& chosen = catalogue_.CategoryAt(best.front());
@@ -126,7 +124,7 @@ bool UnitLookup::TryResolve(std::string_view from, std::span<const std::string> 
         if (m.units.size() > 1 && m.level != ExactSymbol) {
             std::vector<std::string> symbols;
             for (std::int32_t u : m.units) symbols.push_back(chosen.UnitAt(u).Symbol);
-            return fail(ExitUnit, Format(msg::AmbiguousUnit, std::string(names[i]), chosen.Name, Join(symbols)));
+            return fail(ExitUnit, FormatMessage(msg::AmbiguousUnit, std::string(names[i]), chosen.Name, Join(symbols)));
         }
         picked.push_back(m.units.front());
     }
