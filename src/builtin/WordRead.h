@@ -39,7 +39,7 @@ bool IsNumericWord(const std::string& word, Extended* value = nullptr);
 // The largest text file the reader loads. Its lines and words take several
 // times the file's size in memory, so a larger file (a rates file is a few
 // kilobytes) is refused before it is read.
-inline constexpr std::uint64_t MaxWordFileSize = 1024 * 1024;
+inline constexpr std::uint64_t MaxWordFileSize = std::uint64_t{1024} * 1024;
 
 class TWordReader {
 public:
