@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace qv::cli {
 namespace {
 

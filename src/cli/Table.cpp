@@ -17,7 +17,7 @@ std::string TsvField(const std::string& cell)
 
 std::string CsvField(const std::string& cell)
 {
-    const std::string field = Cp1252ToUtf8(cell);
+    std::string field = Cp1252ToUtf8(cell);
     if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
     std::string quoted = "\"";
     for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
