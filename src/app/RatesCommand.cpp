@@ -5,7 +5,6 @@
 #include "builtin/BuildCats.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/Installer.h"
-#include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 #include "dialogs/UpdateRates.h"
 
@@ -18,16 +17,8 @@ namespace {
 // categories it replaces (without regard to letter case); null when none.
 const TCategory* PackageCurrency()
 {
-    for (std::int32_t i = 0; i < Catalogue.CategoryCount(); ++i)
-        if (SameTextIgnoringCase(Catalogue.CategoryAt(i).Name, CurrencyCategoryName)) return &Catalogue.CategoryAt(i);
-    return nullptr;
-}
-
-bool HasCustomUnits(const TCategory& c)
-{
-    for (std::int32_t i = 0; i < c.UnitCount(); ++i)
-        if (c.UnitAt(i).Custom) return true;
-    return false;
+    const std::int32_t i = Catalogue.FindCategory(CurrencyCategoryName);
+    return i < 0 ? nullptr : &Catalogue.CategoryAt(i);
 }
 
 // Why the rates file would not make a Currency category, or "" when it does.
@@ -64,7 +55,7 @@ bool UpdateRatesCommand(QWidget* parent, TFrmUpdateRates& dialog)
         return false;
     }
     QString question = done + QStringLiteral("\n\n") + QLatin1String(msg::ReinstallCurrencyQuestion);
-    if (HasCustomUnits(*currency)) question += QStringLiteral(" ") + QLatin1String(msg::ReinstallCurrencyCustomUnits);
+    if (currency->HasCustomUnits()) question += QStringLiteral(" ") + QLatin1String(msg::ReinstallCurrencyCustomUnits);
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramTitle), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("RatesUpdated"));

@@ -66,8 +66,7 @@ std::string ApplyInstall(const std::string& requested, const std::vector<std::st
             PutCurrentPackageAway();
             Catalogue.Clear();
         }
-        PackageCaptions.push_back(caption);
-        PackageFiles.emplace_back();
+        AddPackage(caption);
         Catalogue.Caption = caption;
     }
     ReplaceCategories(Catalogue, built);

@@ -31,6 +31,6 @@ std::string EnsureUniqueCaption(std::string caption);
 // and emptied. Chosen categories already present (compared without regard to
 // letter case) are removed first and rebuilt. Returns the caption used,
 // after EnsureUniqueCaption.
-std::string ApplyInstall(const std::string& caption, const std::vector<std::string>& chosen);
+std::string ApplyInstall(const std::string& requested, const std::vector<std::string>& chosen);
 
 }  // namespace qv

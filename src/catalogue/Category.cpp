@@ -1,6 +1,7 @@
 #include "catalogue/Category.h"
 
 #include "catalogue/CheckedMath.h"
+#include "catalogue/Cp1252.h"
 
 #include <algorithm>
 
@@ -99,16 +100,16 @@ void TCategory::PushUnit(const std::string& symbol, const std::string& definitio
     if (UnitItems.size() == 1) SetDefaultUnit(0);
 }
 
-void TCategory::RemoveUnit(std::int32_t a)
+void TCategory::RemoveUnit(std::int32_t index)
 {
-    UnitAt(a);  // range check before anything changes
+    UnitAt(index);  // range check before anything changes
     const std::int32_t n = UnitCount();
-    if (a == DefaultIndex) SetDefaultUnit(-1);
-    if (a < DefaultIndex) --DefaultIndex;
-    if (a < EntryIndex) --EntryIndex;
-    if (a == EntryIndex && EntryIndex == n - 1 && n - 1 != 0) --EntryIndex;
-    if (a == SelectedIndex && SelectedIndex == n - 1 && n - 1 != 0) --SelectedIndex;
-    UnitItems.erase(UnitItems.begin() + a);
+    if (index == DefaultIndex) SetDefaultUnit(-1);
+    if (index < DefaultIndex) --DefaultIndex;
+    if (index < EntryIndex) --EntryIndex;
+    if (index == EntryIndex && EntryIndex == n - 1 && n - 1 != 0) --EntryIndex;
+    if (index == SelectedIndex && SelectedIndex == n - 1 && n - 1 != 0) --SelectedIndex;
+    UnitItems.erase(UnitItems.begin() + index);
     // SelectedIndex is not moved when a unit before it goes; keep it on a unit
     // that exists so the view never asks for a missing row.
     if (UnitCount() > 0 && SelectedIndex >= UnitCount()) SelectedIndex = UnitCount() - 1;
@@ -166,14 +167,21 @@ void TCategories::RemoveCategory(std::int32_t index)
     Categories.erase(Categories.begin() + index);
 }
 
+bool TCategory::HasCustomUnits() const
+{
+    return std::any_of(UnitItems.begin(), UnitItems.end(), [](const TUnit& u) { return u.Custom; });
+}
+
 bool TCategories::HasCustomUnits() const
 {
-    for (const TCategory& c : Categories) {
-        for (std::int32_t i = 0; i < c.UnitCount(); ++i) {
-            if (c.UnitAt(i).Custom) return true;
-        }
-    }
-    return false;
+    return std::any_of(Categories.begin(), Categories.end(), [](const TCategory& c) { return c.HasCustomUnits(); });
+}
+
+std::int32_t TCategories::FindCategory(std::string_view name) const
+{
+    for (std::int32_t i = 0; i < CategoryCount(); ++i)
+        if (SameTextIgnoringCase(CategoryAt(i).Name, name)) return i;
+    return -1;
 }
 
 }  // namespace qv

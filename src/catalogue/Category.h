@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
@@ -73,6 +74,7 @@ public:
     const TUnit& UnitAt(std::int32_t index) const;
 
     std::int32_t VisibleUnitCount() const;
+    bool HasCustomUnits() const;  // a unit the user added or changed
 
     // Adds a unit at the end (Custom, visible). The first unit of an empty
     // category becomes its default with factor 1. Raises eNameError when the
@@ -126,6 +128,11 @@ public:
     void Clear() { Categories.clear(); }
 
     bool HasCustomUnits() const;
+
+    // The position of the first category named `name` without regard to
+    // letter case, as the installer matches the categories it replaces; -1
+    // when there is none.
+    std::int32_t FindCategory(std::string_view name) const;
 
     // Package files. Saving writes a temporary file beside `path` and renames
     // it over the old one, so a failed save leaves the old file as it was.

@@ -103,14 +103,6 @@ FileOperations* SetFileOperations(FileOperations* operations)
     return previous;
 }
 
-std::string FormatMessage(const char* pattern, const std::string& argument)
-{
-    std::string text = pattern;
-    const auto at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, argument);
-    return text;
-}
-
 InputFile OpenForReading(const std::string& path)
 {
     InputFile in;

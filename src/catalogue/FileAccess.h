@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Errors.h"
+#include "catalogue/MessageText.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -22,9 +23,6 @@ inline constexpr const char* TextFileTooLarge = "%s is larger than 1 MiB, the mo
 // The largest text file Quantova reads whole (a rates file, a word file), so
 // that a huge file never becomes a huge allocation.
 inline constexpr std::uint64_t MaxTextFileSize = 1024 * 1024;
-
-// Replaces the first "%s" of a message pattern with `argument`.
-std::string FormatMessage(const char* pattern, const std::string& argument);
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }

@@ -101,15 +101,18 @@ bool FileNameTaken(const std::string& name, std::int32_t except)
 std::int32_t CurrentPackageIndex()
 {
     std::int32_t index = FindPackageCaption(Catalogue.Caption);
-    if (index < 0) {
-        PackageCaptions.push_back(Catalogue.Caption);
-        PackageFiles.emplace_back();
-        index = static_cast<std::int32_t>(PackageCaptions.size()) - 1;
-    }
+    if (index < 0) index = AddPackage(Catalogue.Caption);
     return index;
 }
 
 }  // namespace
+
+std::int32_t AddPackage(const std::string& caption, const std::string& fileName)
+{
+    PackageCaptions.push_back(caption);
+    PackageFiles.push_back(fileName);
+    return static_cast<std::int32_t>(PackageCaptions.size()) - 1;
+}
 
 std::int32_t FindPackageCaption(std::string_view caption)
 {
@@ -162,8 +165,7 @@ StartUpResult StartUp(const std::string& programDir, const std::function<void()>
             result.Skipped.push_back({name, e.what(), std::current_exception()});
             continue;
         }
-        PackageCaptions.push_back(package.Caption);
-        PackageFiles.push_back(name);
+        AddPackage(package.Caption, name);
         if (haveActive) continue;
         if (package.Active) {
             Catalogue = std::move(package);

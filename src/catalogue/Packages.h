@@ -52,6 +52,10 @@ void ShutDown();
 // `caption`. When the load fails, Catalogue keeps the package it held.
 void SwitchPackage(const std::string& caption);
 
+// Adds a package to both lists, with its file name (empty for a package not
+// yet written), and returns its position.
+std::int32_t AddPackage(const std::string& caption, const std::string& fileName = {});
+
 // Position of `caption` in PackageCaptions, ignoring letter case; -1 if absent.
 std::int32_t FindPackageCaption(std::string_view caption);
 

@@ -37,7 +37,7 @@ std::string HtmlField(const std::string& field)
 
 std::string CsvField(const std::string& field)
 {
-    const std::string utf8 = Cp1252ToUtf8(field);
+    std::string utf8 = Cp1252ToUtf8(field);
     if (utf8.find_first_of(",\"\r\n") == std::string::npos) return utf8;
     std::string out = "\"";
     for (char c : utf8) {

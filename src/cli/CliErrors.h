@@ -4,6 +4,7 @@
 // quantova-cli is a constant here, so that tests and code use the same text.
 
 #include "catalogue/Errors.h"
+#include "catalogue/MessageText.h"
 
 #include <string>
 #include <string_view>
@@ -57,10 +58,6 @@ inline constexpr const char* NoFolderForRates = "no data folder to keep the rate
 inline constexpr const char* NoRatesProgram = "cannot find %s, which updates the rates, beside quantova-cli";
 inline constexpr const char* CannotRunRatesProgram = "cannot run %s";
 }  // namespace msg
-
-// Replaces each "%s" of `pattern` in turn with the next argument.
-std::string Format(const char* pattern, const std::string& a = {}, const std::string& b = {},
-                   const std::string& c = {}, const std::string& d = {});
 
 // An error with the exit status it ends the program with.
 class ECliError : public EQuantovaError {

@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace qv::cli {
 namespace {
 
@@ -36,7 +34,7 @@ int UpdateRates(const CliOptions& o, std::FILE* out, std::FILE* err)
     const std::string folder = DataFolderFor(ExecutableFolder());
     if (folder.empty()) throw ECliError(ExitData, msg::NoFolderForRates);
     const std::string program = FindRatesProgram();
-    if (program.empty()) throw ECliError(ExitRates, Format(msg::NoRatesProgram, RatesProgram));
+    if (program.empty()) throw ECliError(ExitRates, FormatMessage(msg::NoRatesProgram, RatesProgram));
 
     std::vector<std::string> args = {program, folder};
     args.insert(args.end(), o.RatesSources.begin(), o.RatesSources.end());

@@ -102,7 +102,7 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
         try {
             source.Catalogue.LoadFromFile(packageFile);
         } catch (const std::exception& e) {
-            throw ECliError(ExitData, Format(msg::CannotReadPackage, packageFile) + e.what());
+            throw ECliError(ExitData, FormatMessage(msg::CannotReadPackage, packageFile) + e.what());
         }
         return source;
     case SourceKind::BuiltIn:
@@ -122,7 +122,7 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
     // the package state is the window's module state, so take it and reset it.
     const StartUpResult started = StartUp(dataFolder, nullptr);
     for (const SkippedPackage& skipped : started.Skipped)
-        source.Notices.push_back(Format(msg::SkippedPackage, skipped.FileName) + skipped.Message);
+        source.Notices.push_back(FormatMessage(msg::SkippedPackage, skipped.FileName) + skipped.Message);
     if (started.HasPackage) {
         source.Catalogue = std::move(qv::Catalogue);
     } else {

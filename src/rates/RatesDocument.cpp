@@ -1,5 +1,7 @@
 #include "rates/RatesDocument.h"
 
+#include "catalogue/MessageText.h"
+
 #include <charconv>
 #include <pugixml.hpp>
 
@@ -29,26 +31,11 @@ bool ReadRate(std::string_view text, Extended& value)
 
 }  // namespace
 
-std::string FillMessage(std::string_view pattern, std::initializer_list<std::string_view> arguments)
-{
-    std::string text;
-    auto next = arguments.begin();
-    for (std::size_t at = 0; at < pattern.size(); ++at) {
-        if (pattern.compare(at, 2, "%s") == 0 && next != arguments.end()) {
-            text.append(*next++);
-            ++at;
-        } else {
-            text += pattern[at];
-        }
-    }
-    return text;
-}
-
 PublishedRates ParseRatesDocument(std::string_view document)
 {
     pugi::xml_document xml;
     const pugi::xml_parse_result parsed = xml.load_buffer(document.data(), document.size());
-    if (!parsed) throw ERatesError(FillMessage(msg::MalformedXml, {parsed.description(), std::to_string(parsed.offset)}));
+    if (!parsed) throw ERatesError(FormatMessage(msg::MalformedXml, parsed.description(), std::to_string(parsed.offset)));
     if (!xml.document_element()) throw ERatesError(msg::NoRates);
 
     // The bank's elements are namespaced, so elements are matched by their
@@ -67,7 +54,7 @@ PublishedRates ParseRatesDocument(std::string_view document)
         const std::string code = cube.attribute("currency").value();
         const std::string rate = cube.attribute("rate").value();
         PublishedRate published{code, 0.0L};
-        if (!ReadRate(rate, published.PerEuro)) throw ERatesError(FillMessage(msg::UnreadableRate, {code.substr(0, 16), rate.substr(0, 24)}));
+        if (!ReadRate(rate, published.PerEuro)) throw ERatesError(FormatMessage(msg::UnreadableRate, code.substr(0, 16), rate.substr(0, 24)));
         rates.Rates.push_back(published);
     }
     CheckPublishedRates(rates);

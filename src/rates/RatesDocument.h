@@ -20,7 +20,4 @@ inline constexpr const char* UnreadableRate = "The rate of %s, \"%s\", is not a 
 // holds no dated rates, or holds a rate, code or date that cannot be used.
 PublishedRates ParseRatesDocument(std::string_view document);
 
-// Replaces each "%s" of `pattern` in turn with the next argument.
-std::string FillMessage(std::string_view pattern, std::initializer_list<std::string_view> arguments);
-
 }  // namespace qv

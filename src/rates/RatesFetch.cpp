@@ -1,6 +1,7 @@
 #include "rates/RatesFetch.h"
 
 #include "catalogue/FileAccess.h"
+#include "catalogue/MessageText.h"
 #include "catalogue/ShownText.h"
 #include "rates/RatesDocument.h"
 
@@ -57,7 +58,7 @@ std::string FilePath(const std::string& source)
         const std::size_t slash = rest.find('/', 2);
         const std::string host = rest.substr(2, slash == std::string::npos ? std::string::npos : slash - 2);
         if (slash == std::string::npos || !(host.empty() || host == "localhost"))
-            throw ERatesError(FillMessage(msg::UnsupportedAddress, {source}));
+            throw ERatesError(FormatMessage(msg::UnsupportedAddress, source));
         rest = rest.substr(slash);
     }
     return PercentDecoded(rest);
@@ -68,7 +69,7 @@ std::string ReadDocumentFile(const std::string& path, const FetchOptions& option
     if (options.Stop.stop_requested()) throw ERatesCancelled();
     InputFile in = OpenForReading(path);
     if (in.size > options.MaxBytes)
-        throw ERatesError(FillMessage(msg::FileTooLarge, {path, std::to_string(options.MaxBytes)}));
+        throw ERatesError(FormatMessage(msg::FileTooLarge, path, std::to_string(options.MaxBytes)));
     std::string text(static_cast<std::size_t>(in.size), '\0');
     if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
         throw EFileError(msg::CannotOpenFile, path);
@@ -121,7 +122,7 @@ std::string Download(const std::string& url, const FetchOptions& options)
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl) throw ERatesError(FillMessage(msg::DownloadFailed, {url, "out of memory"}));
+    if (!curl) throw ERatesError(FormatMessage(msg::DownloadFailed, url, "out of memory"));
     Transfer transfer{&options, {}, false};
     char detail[CURL_ERROR_SIZE] = "";
     const long timeout = static_cast<long>(options.Timeout.count());
@@ -150,12 +151,12 @@ std::string Download(const std::string& url, const FetchOptions& options)
     const std::string host = HostOf(url);
     if (code == CURLE_ABORTED_BY_CALLBACK || options.Stop.stop_requested()) throw ERatesCancelled();
     if (transfer.TooLarge || code == CURLE_FILESIZE_EXCEEDED)
-        throw ERatesError(FillMessage(msg::TooLarge, {host, std::to_string(options.MaxBytes)}));
+        throw ERatesError(FormatMessage(msg::TooLarge, host, std::to_string(options.MaxBytes)));
     if (code != CURLE_OK)
         throw ERatesError(DownloadErrorMessage(code, host, *detail ? detail : curl_easy_strerror(code), options.Timeout));
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
-    if (status < 200 || status > 299) throw ERatesError(FillMessage(msg::HttpStatus, {host, std::to_string(status)}));
+    if (status < 200 || status > 299) throw ERatesError(FormatMessage(msg::HttpStatus, host, std::to_string(status)));
     return std::move(transfer.Body);
 }
 
@@ -167,11 +168,11 @@ std::string DownloadErrorMessage(int curlCode, const std::string& address, const
     switch (curlCode) {
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_RESOLVE_PROXY:
-        return FillMessage(msg::HostNotFound, {address});
+        return FormatMessage(msg::HostNotFound, address);
     case CURLE_COULDNT_CONNECT:
-        return FillMessage(msg::CannotConnect, {address});
+        return FormatMessage(msg::CannotConnect, address);
     case CURLE_OPERATION_TIMEDOUT:
-        return FillMessage(msg::TimedOut, {address, SecondsText(timeout)});
+        return FormatMessage(msg::TimedOut, address, SecondsText(timeout));
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
@@ -191,7 +192,7 @@ std::string FetchDocument(const std::string& source, const FetchOptions& options
     if (StartsWithNoCase(source, "http://") || StartsWithNoCase(source, "https://")) return Download(source, options);
     if (StartsWithNoCase(source, "file:")) return ReadDocumentFile(FilePath(source), options);
     if (source.find("://") != std::string::npos || source.empty())
-        throw ERatesError(FillMessage(msg::UnsupportedAddress, {source}));
+        throw ERatesError(FormatMessage(msg::UnsupportedAddress, source));
     return ReadDocumentFile(source, options);
 }
 

@@ -40,7 +40,7 @@ public:
 
 struct FetchOptions {
     std::chrono::milliseconds Timeout{15000};  // for the whole transfer
-    std::uint64_t MaxBytes = 1024 * 1024;
+    std::uint64_t MaxBytes = std::uint64_t{1024} * 1024;
     std::stop_token Stop;  // a requested stop ends the fetch with ERatesCancelled
     // Bytes received so far and the expected total (0 while unknown); called
     // on the fetching thread.
