@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source of the core library (catalogue/, expr/, and the core
 # part of builtin/) includes a Qt header. The GUI files of builtin/ are the
 # ones whose names end in "Dialog".
