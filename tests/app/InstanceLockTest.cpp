@@ -126,7 +126,9 @@ TEST(InstanceLock, LocksThatAreNoRunningCopyAreTakenOverOrExplained)
         } else {
             EXPECT_FALSE(box.seen) << box.text.toStdString();
         }
-        if (std::filesystem::exists(dir.file("victim"))) EXPECT_EQ(test::ReadFileText(dir.file("victim")), "keep");
+        if (std::filesystem::exists(dir.file("victim"))) {
+            EXPECT_EQ(test::ReadFileText(dir.file("victim")), "keep");
+        }
     }
 }
 
