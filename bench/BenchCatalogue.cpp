@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Package save and load throughput, and the cost of one conversion.
 #include "catalogue/Category.h"
 #include "catalogue/ValueStream.h"

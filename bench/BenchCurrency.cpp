@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing the Currency category from a large rates file: reading the file,
 // splitting it into words and appending one unit per row with the symbol
 // check.

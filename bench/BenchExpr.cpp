@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluator throughput on typical entries, the time of the longest entries an
 // entry field can hold, and the cost of formatting one value for the grid.
 #include "expr/Evaluator.h"

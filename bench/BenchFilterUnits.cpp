@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time from a key stroke in the filter bar to the repainted list of
 // units, for Currency (167 units), on the offscreen platform. The keys type
 // "dollar" and erase it again, so every stroke changes the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a package with every built-in category into a directory, as the
 // installer would, for start-up measurements: make_package DIR
 #include "builtin/BuildCats.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of start-up time for a Qt Widgets program: a window with a list
 // and a table, shown as soon as the application exists.
 #include <QApplication>

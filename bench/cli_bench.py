@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """quantova-cli against GNU units: one short call, and batch throughput.
 
     bench/cli_bench.py build/release [--runs 300] [--lines 1000000]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time of Quantova against the floor of any Qt Widgets program.
 
 Starts the real program under one Xvfb (with openbox), in a directory holding

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source of the core library (catalogue/, expr/, builtin/)
 # includes a Qt header or a network library's (libcurl, pugixml): the core
 # is plain C++ with the standard library only. The build already refuses

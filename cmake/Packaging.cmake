@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build folder (scripts/package does
 # it for the release build) makes quantova_<version>-<revision>_<arch>.deb
 # from the install rules. Its run-time dependencies are found by

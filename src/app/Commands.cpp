@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing commands of the main window. Each runs from its action, on a
 // tool bar button or a key; the action is enabled only while the command is
 // available (TMainActions::Update).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion view: the rebuild of the controls from the catalogue and
 // the events of the view's own controls.
 #include "app/ConversionView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout arithmetic. The vertical places are fixed; the
 // horizontal ones follow the client width and the category list's width.
 #include "app/MainControls.h"

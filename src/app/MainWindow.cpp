@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its parts joined, its creation and its window events.
 #include "app/MainWindow.h"
 

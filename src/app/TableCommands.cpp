@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the list of units elsewhere: Copy Table puts the listed rows on the
 // clipboard as text and as HTML; Save Table writes them as a CSV file.
 #include "app/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter over the list of units: typing part of a unit's symbol or
 // definition in the bar above Grid2 lists only the units that hold it.
 #include "app/ConversionView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quantova's program entry: find and load the packages (or run the installer
 // when there are none), show the main window, run until it closes, then save
 // the package in use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in categories: every unit with its symbol, definition and factor
 // (the size of one unit in the category's first unit), in the order they are
 // installed, and the position of each category's default unit. Windows-1252

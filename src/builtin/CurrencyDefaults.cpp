@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rates file Quantova writes when none exists: its header and its rows
 // (symbol, currency name, US dollars per unit) in file order. Rates keep the
 // digits they are written with.

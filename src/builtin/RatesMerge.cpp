@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builtin/RatesMerge.h"
 
 #include "builtin/CurrencyFile.h"
@@ -354,11 +355,16 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<
     const RatesFileEncoding encoding = DetectRatesFileEncoding(old);
     if (!FitsWindows1252(old)) throw ERatesError(msg::RatesFileCharacters, path);
     old = RatesTextOfFile(old);
-    // A source's date is that of its newest rate.
+    // A source's date is that of its newest rate. The file's date for it is
+    // that of the newest rate the same source set, or the header's.
+    const RatesFileOrigins origins = ReadRateOrigins(old);
     for (const SourceRates& rates : sources) {
         std::string newest;
         for (const SourceRate& rate : rates.Rates) newest = std::max(newest, rate.Date);
-        if (!newest.empty()) CheckRatesDate(newest, RatesFileIsoDate(old), TodayIsoDate());
+        std::string fileDate = RatesFileIsoDate(old);
+        for (const auto& row : origins.Rows)
+            if (row.second.Source == rates.Source) fileDate = std::max(fileDate, row.second.Date);
+        if (!newest.empty()) CheckRatesDate(newest, fileDate, TodayIsoDate());
     }
     RatesUpdate update;
     std::string text;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The package file layout of units, categories and whole catalogues.
 #include "catalogue/Category.h"
 #include "catalogue/FileAccess.h"

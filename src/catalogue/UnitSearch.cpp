@@ -117,7 +117,7 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
         // The distance is at least the difference in length: most candidates end here.
         if (other.size() > key.size() + allowed || key.size() > other.size() + allowed) return;
         const std::size_t d = EditDistance(key, other);
-        if (d <= allowed && d < std::max(key.size(), other.size())) 
+        if (d <= allowed && d < std::max(key.size(), other.size()))
             scored.push_back({d, EditDistance(TrimBlanks(rawText), candidate), source, {std::string(candidate), ref}});
     };
     const std::int32_t first = category < 0 ? 0 : category;
@@ -144,9 +144,9 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
     for (Scored& s : scored) {
         if (suggestions.size() >= count) break;
         // One spelling once, whatever its letter case.
-        const std::string key = SearchKey(s.suggestion.Text);
+        const std::string spelling = SearchKey(s.suggestion.Text);
         const bool seen = std::any_of(suggestions.begin(), suggestions.end(),
-                                      [&](const UnitSuggestion& k) { return SearchKey(k.Text) == key; });
+                                      [&](const UnitSuggestion& k) { return SearchKey(k.Text) == spelling; });
         if (!seen) suggestions.push_back(std::move(s.suggestion));
     }
     return suggestions;

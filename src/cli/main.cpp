@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quantova-cli: Quantova's conversions for the terminal and for scripts.
 
 #include "cli/CliErrors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Texts of the editing dialogs and the About box, Windows-1252. A "\r" is a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The "Update Rates" dialog: where to get the exchange rates from (left

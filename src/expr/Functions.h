@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The arithmetic of the evaluator: its 25 functions and the operators that are

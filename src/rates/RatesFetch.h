@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Fetches a rates document: over HTTP or HTTPS with libcurl, or from a file

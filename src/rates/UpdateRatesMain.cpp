@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quantova-update-rates: the rates update of both programs, so that neither
 // links a network library. quantova-cli runs it, found beside itself, for
 // "--update-rates"; the window runs it with "--lines" from its Update Rates

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The boundary between the model's Windows-1252 strings and Qt's Unicode.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window as a screen reader sees it: each control a person can operate
 // has an accessible name, a labelled control is named by its label's words,
 // a tool button is described by its hint, and the list of units is a table

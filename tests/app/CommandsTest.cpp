@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing commands, on their buttons and on the keys of the key tables,
 // with the dialogs they open answered by script.
 #include "MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the view shows after each event, and that rebuilding triggers nothing.
 #include "MainWindowFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/InstanceLock.h"
 
 #include "support/ModalScript.h"
@@ -125,7 +126,9 @@ TEST(InstanceLock, LocksThatAreNoRunningCopyAreTakenOverOrExplained)
         } else {
             EXPECT_FALSE(box.seen) << box.text.toStdString();
         }
-        if (std::filesystem::exists(dir.file("victim"))) EXPECT_EQ(test::ReadFileText(dir.file("victim")), "keep");
+        if (std::filesystem::exists(dir.file("victim"))) {
+            EXPECT_EQ(test::ReadFileText(dir.file("victim")), "keep");
+        }
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding units in the list by typing, and copying or saving the listed rows.
 #include "MainWindowFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builtin/Installer.h"
 #include "catalogue/Packages.h"
 #include "support/FailingFiles.h"

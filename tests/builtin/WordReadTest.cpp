@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builtin/RatesMerge.h"
 #include "builtin/WordRead.h"
 #include "catalogue/ValueStream.h"

@@ -141,14 +141,20 @@ TEST_F(CliRuns, CompletionsOfferCategoriesAndUnitsInEachShell)
     // zsh: the helpers, with compadd printing what it would offer.
     const std::string zsh = "_arguments() { : }; compadd() { print -l -- \"${(@P)${@[-1]}}\" }; _call_program() { shift; \"$@\" }; "
                             "source '" + completions + "/_quantova-cli'; words=('" + cli + "' --builtin ";
-    if (auto units = InShell("zsh", zsh + "1 k); CURRENT=4; _quantova_cli_units"))
+    if (auto units = InShell("zsh", zsh + "1 k); CURRENT=4; _quantova_cli_units")) {
         EXPECT_NE(units->find("\nknot\n"), std::string::npos);
-    if (auto categories = InShell("zsh", zsh + "-l V); CURRENT=4; _quantova_cli_first"))
+    }
+    if (auto categories = InShell("zsh", zsh + "-l V); CURRENT=4; _quantova_cli_first")) {
         EXPECT_NE(categories->find("Velocity (Speed)\n"), std::string::npos);
+    }
 
     const std::string fish = "source '" + completions + "/quantova-cli.fish'; complete -C \"'" + cli + "' --builtin ";
-    if (auto units = InShell("fish", fish + "1 kno\"")) EXPECT_EQ(*units, "knot\n");
-    if (auto categories = InShell("fish", fish + "--list Vel\"")) EXPECT_EQ(*categories, "Velocity (Speed)\n");
+    if (auto units = InShell("fish", fish + "1 kno\"")) {
+        EXPECT_EQ(*units, "knot\n");
+    }
+    if (auto categories = InShell("fish", fish + "--list Vel\"")) {
+        EXPECT_EQ(*categories, "Velocity (Speed)\n");
+    }
 }
 
 }  // namespace

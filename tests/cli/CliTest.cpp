@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quantova-cli as a script sees it: arguments and standard input in, text and
 // an exit status out. Each test runs a copy of the program in a folder of its
 // own, so that the folder's packages are the test's alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints a package file as lines of tab-separated text (Windows-1252 shown as
 // UTF-8), for tests that check what the program saved:
 //   caption <caption>    active <0|1>

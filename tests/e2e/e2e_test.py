@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end test: the real program in an empty directory, under Xvfb with a
 window manager, driven with xdotool as a person would drive it.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """High-density screen: the real program at a screen scale of 2
 (QT_SCALE_FACTOR=2) under Xvfb. The window keeps its layout in logical
 pixels, so its client area is exactly twice 604 x 275 device pixels, and the

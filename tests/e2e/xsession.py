@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X display for driving Quantova as a person would: Xvfb with the
 openbox window manager (so that focus, modality and Alt+F4 behave as on a
 desktop), xdotool for keys and windows, and a work folder that is removed

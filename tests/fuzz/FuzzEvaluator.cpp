@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the expression evaluator. Any text up to the longest entry a
 // field holds, under "." and "," as the decimal separator, gives a finite
 // value or one of the evaluator's typed errors; and the number text of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the package reader. Every input either loads or fails with a
 // file error; a catalogue that loads saves again and loads back the same,
 // field for field and bit for bit; and every position stored in it, used the

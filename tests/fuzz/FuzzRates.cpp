@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the currency rates file. Any text read as "Currency.txt"
 // fills the Currency category or stops with the reader's or the catalogue's
 // error, under "." and "," as the decimal separator; USD is always there

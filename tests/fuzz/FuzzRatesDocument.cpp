@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the published rates document. Any bytes either give a set of
 // rates that passes the checks, or raise the rates error; rates that pass
 // merge into the default rates file, and the result reads as a rates file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once on every file of the given folders (or on given
 // files), the way libFuzzer replays a corpus, for builds without libFuzzer:
 // the seed corpora run as ordinary tests with any compiler.

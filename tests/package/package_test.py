@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package, made from this build folder with CPack, unpacked with
 dpkg-deb into a temporary root and started there as an installed copy.
 

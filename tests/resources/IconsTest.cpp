@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar glyphs, the program icon and the About box logo that the GUI
 // library carries as ":/icons/<name>.svg".
 

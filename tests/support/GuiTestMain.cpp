@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the GUI test programs: a QApplication on the offscreen platform
 // (unless the environment names another), with "." as decimal separator.
 // A watchdog closes any modal window that stays open for long: a test that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Answers modal windows in GUI tests, so that the real exec() paths run:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general error display's texts for file errors: the path converted from
 // the file system's encoding, the message from Windows-1252, and a failed
 // save naming the file whose previous copy is unchanged.
