@@ -91,8 +91,8 @@ std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view
             const std::string item = u.Symbol + " (" + u.Definition + ")";
             if (std::find(units.begin(), units.end(), item) == units.end()) units.push_back(item);
         }
-        const std::string text(differing == 0 ? from : std::string_view(to[differing - 1]));
-        return Format(msg::AmbiguousUnit, text, catalogue_.CategoryAt(choices.front().Category).Name, Join(units));
+        const std::string typed(differing == 0 ? from : std::string_view(to[differing - 1]));
+        return Format(msg::AmbiguousUnit, typed, catalogue_.CategoryAt(choices.front().Category).Name, Join(units));
     }
     std::vector<std::string> items;
     if (to.empty()) {
