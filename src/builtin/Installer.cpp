@@ -61,7 +61,7 @@ std::string ApplyInstall(const std::string& requested, const std::vector<std::st
     std::vector<std::string> workList = chosen;
     BuildBuiltInCategories(built, workList, ProgramDir);
 
-    const std::string caption = EnsureUniqueCaption(requested);
+    std::string caption = EnsureUniqueCaption(requested);
     if (caption != Catalogue.Caption) {
         if (Catalogue.CategoryCount() > 0) {
             PutCurrentPackageAway();

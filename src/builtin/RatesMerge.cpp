@@ -83,7 +83,7 @@ std::vector<RateAt> FindRows(TWordReader& reader)
 std::string ExactRateText(Extended value)
 {
     for (int digits = 10; digits < 21; ++digits) {
-        const std::string text = RateText(value, digits);
+        std::string text = RateText(value, digits);
         Extended back = 0.0L;
         if (TryReadNumberAnySeparator(text, back) && back == value) return text;
     }
@@ -135,7 +135,7 @@ std::string NewRow(const std::string& symbol, const Setting& set, std::size_t po
 // code.
 std::string NameFor(const std::string& code, const std::string& sourceName)
 {
-    const std::string known = CurrencyName(code);
+    std::string known = CurrencyName(code);
     if (known != code || sourceName.empty()) return known;
     TWordReader words = TWordReader::FromText(sourceName);
     if (words.Lines.size() != 1 || words.Lines[0].empty()) return code;

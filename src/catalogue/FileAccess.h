@@ -23,7 +23,7 @@ inline constexpr const char* TextFileTooLarge = "%s is larger than 1 MiB, the mo
 
 // The largest text file Quantova reads whole (a rates file, a word file), so
 // that a huge file never becomes a huge allocation.
-inline constexpr std::uint64_t MaxTextFileSize = 1024 * 1024;
+inline constexpr std::uint64_t MaxTextFileSize = std::uint64_t{1024} * 1024;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }

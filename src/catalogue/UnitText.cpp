@@ -25,15 +25,15 @@ std::string_view TrimBlanks(std::string_view s)
     return s;
 }
 
-std::string Singular(std::string w)
+std::string Singular(std::string folded)
 {
-    if (w == "feet") return "foot";
-    if (w.size() <= 3) return w;
-    if (EndsWith(w, "ies")) return w.replace(w.size() - 3, 3, "y");
-    if (EndsWith(w, "ches") || EndsWith(w, "shes") || EndsWith(w, "sses") || EndsWith(w, "xes"))
-        return w.erase(w.size() - 2);
-    if (EndsWith(w, "s") && !EndsWith(w, "ss") && !EndsWith(w, "us")) w.pop_back();
-    return w;
+    if (folded == "feet") return "foot";
+    if (folded.size() <= 3) return folded;
+    if (EndsWith(folded, "ies")) return folded.replace(folded.size() - 3, 3, "y");
+    if (EndsWith(folded, "ches") || EndsWith(folded, "shes") || EndsWith(folded, "sses") || EndsWith(folded, "xes"))
+        return folded.erase(folded.size() - 2);
+    if (EndsWith(folded, "s") && !EndsWith(folded, "ss") && !EndsWith(folded, "us")) folded.pop_back();
+    return folded;
 }
 
 std::string_view DefinitionHead(std::string_view definition)

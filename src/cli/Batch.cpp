@@ -192,7 +192,7 @@ private:
             ok = false;
             results.resize(mark);
             error = TerminalMessage(e.what());
-            errors.append(msg::ProgramName).append(": ").append(Format(msg::LinePrefix, std::to_string(number)));
+            errors.append(msg::ProgramName).append(": ").append(FormatMessage(msg::LinePrefix, std::to_string(number)));
             errors.append(error).append(1, '\n');
         }
         if (!records_) {
@@ -293,7 +293,7 @@ private:
         }
         if (WriteAll(out_, text)) return true;
         outputClosed = errno == EPIPE;
-        if (!outputClosed) std::fprintf(err_, "%s: %s\n", msg::ProgramName, Format(msg::CannotWriteOutput, std::strerror(errno)).c_str());
+        if (!outputClosed) std::fprintf(err_, "%s: %s\n", msg::ProgramName, FormatMessage(msg::CannotWriteOutput, std::strerror(errno)).c_str());
         return false;
     }
 
@@ -351,7 +351,7 @@ int RunBatch(Converter& converter, std::int32_t category, std::optional<OutputFo
         if (got < 0) {
             const int error = errno;
             if (count > 0 && !flush()) return ExitData;
-            std::fprintf(err, "%s: %s\n", msg::ProgramName, Format(msg::CannotReadInput, std::strerror(error)).c_str());
+            std::fprintf(err, "%s: %s\n", msg::ProgramName, FormatMessage(msg::CannotReadInput, std::strerror(error)).c_str());
             return ExitData;
         }
         if (got == 0) break;

@@ -11,8 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace qv::cli {
 namespace {
 

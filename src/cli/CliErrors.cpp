@@ -5,23 +5,6 @@
 
 namespace qv::cli {
 
-std::string Format(const char* pattern, const std::string& a, const std::string& b, const std::string& c,
-                   const std::string& d)
-{
-    const std::string* arguments[] = {&a, &b, &c, &d};
-    std::string text;
-    std::size_t next = 0;
-    for (const char* p = pattern; *p; ++p) {
-        if (p[0] == '%' && p[1] == 's' && next < 4) {
-            text += *arguments[next++];
-            ++p;
-        } else {
-            text += *p;
-        }
-    }
-    return text;
-}
-
 std::string Printable(std::string_view utf8)
 {
     std::string text;

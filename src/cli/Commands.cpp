@@ -30,7 +30,7 @@ char LocaleSeparator()
 void Refuse(const CliOptions& o, std::initializer_list<const char*> names, const char* what)
 {
     for (const char* name : names)
-        if (o.WasGiven(name)) throw ECliError(ExitUsage, Format(msg::DoesNotApply, std::string("--") + name, what));
+        if (o.WasGiven(name)) throw ECliError(ExitUsage, FormatMessage(msg::DoesNotApply, std::string("--") + name, what));
 }
 
 void CheckArguments(const CliOptions& o)
@@ -146,7 +146,7 @@ int Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std:
                 continue;
             }
             table.AddRow({unit.Symbol, unit.Definition, cell.Fault});
-            const std::string why = Format(msg::FailedUnit, unit.Symbol) + cell.Message;
+            const std::string why = FormatMessage(msg::FailedUnit, unit.Symbol) + cell.Message;
             std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(why).c_str());
             status = ExitEvaluation;
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/RatesUpdate.h"
 
+#include "catalogue/MessageText.h"
 #include "cli/ChildOutput.h"
 #include "cli/CliErrors.h"
 #include "cli/UnitSource.h"
@@ -43,7 +44,7 @@ int UpdateRates(const CliOptions& o, std::FILE* out, std::FILE* err)
     std::fflush(out);
     std::fflush(err);
     const int status = RunWithCleanOutput(args, out, err);
-    if (status < 0) throw ECliError(ExitRates, Format(msg::CannotRunRatesProgram, program));
+    if (status < 0) throw ECliError(ExitRates, FormatMessage(msg::CannotRunRatesProgram, program));
     return status;
 }
 

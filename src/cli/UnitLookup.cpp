@@ -23,16 +23,16 @@ std::int32_t UnitLookup::Category(std::string_view name) const
     if (found.size() == 1) return found.front();
     if (found.empty() && unavailable_ && !UnitResolver(unavailable_->StandIn).FindCategories(name).empty())
         throw ECliError(ExitData, unavailable_->Reason);
-    if (found.empty()) throw ECliError(ExitUnit, Format(msg::UnknownCategory, std::string(name)));
+    if (found.empty()) throw ECliError(ExitUnit, FormatMessage(msg::UnknownCategory, std::string(name)));
     std::vector<std::string> names;
     for (std::int32_t c : found) names.push_back(catalogue_.CategoryAt(c).Name);
-    throw ECliError(ExitUnit, Format(msg::AmbiguousCategory, std::string(name), Join(names)));
+    throw ECliError(ExitUnit, FormatMessage(msg::AmbiguousCategory, std::string(name), Join(names)));
 }
 
 std::string UnitLookup::Describe(std::int32_t category, std::int32_t unit) const
 {
     const TUnit& u = catalogue_.CategoryAt(category).UnitAt(unit);
-    return Format(msg::UnitInCategory, u.Symbol, u.Definition, catalogue_.CategoryAt(category).Name);
+    return FormatMessage(msg::UnitInCategory, u.Symbol, u.Definition, catalogue_.CategoryAt(category).Name);
 }
 
 std::string UnitLookup::CategoriesOf(std::string_view text) const
@@ -53,19 +53,19 @@ std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view
     switch (answer.Result) {
     case Outcome::Unknown: {
         std::string message = category >= 0 && !resolver_.Readings(text).empty()
-                                  ? Format(msg::UnitNotInCategory, text, catalogue_.CategoryAt(category).Name)
-                                  : Format(msg::UnknownUnit, text);
+                                  ? FormatMessage(msg::UnitNotInCategory, text, catalogue_.CategoryAt(category).Name)
+                                  : FormatMessage(msg::UnknownUnit, text);
         std::vector<std::string> close;
         for (const UnitSuggestion& s : resolver_.Suggest(text, category)) close.push_back(s.Text);
-        if (!close.empty()) message += Format(msg::DidYouMean, Join(close));
+        if (!close.empty()) message += FormatMessage(msg::DidYouMean, Join(close));
         return message;
     }
     case Outcome::Unrelated: {
         for (std::size_t i = 0; i < to.size(); ++i) {
             const std::string theirs = CategoriesOf(to[i]), ours = CategoriesOf(from);
-            if (theirs != ours) return Format(msg::NoCommonCategory, std::string(from), ours, to[i], theirs);
+            if (theirs != ours) return FormatMessage(msg::NoCommonCategory, std::string(from), ours, to[i], theirs);
         }
-        return Format(msg::UnknownUnit, std::string(from));
+        return FormatMessage(msg::UnknownUnit, std::string(from));
     }
     case Outcome::Ambiguous: break;
     case Outcome::Resolved: return {};
@@ -92,18 +92,18 @@ std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view
             if (std::find(units.begin(), units.end(), item) == units.end()) units.push_back(item);
         }
         const std::string typed(differing == 0 ? from : std::string_view(to[differing - 1]));
-        return Format(msg::AmbiguousUnit, typed, catalogue_.CategoryAt(choices.front().Category).Name, Join(units));
+        return FormatMessage(msg::AmbiguousUnit, typed, catalogue_.CategoryAt(choices.front().Category).Name, Join(units));
     }
     std::vector<std::string> items;
     if (to.empty()) {
         for (const ConversionUnits& c : choices) items.push_back(Describe(c.Category, c.From));
-        return Format(msg::AmbiguousUnitName, std::string(from), Join(items, "; "));
+        return FormatMessage(msg::AmbiguousUnitName, std::string(from), Join(items, "; "));
     }
     for (const ConversionUnits& c : choices) {
         const std::string& name = catalogue_.CategoryAt(c.Category).Name;
         if (std::find(items.begin(), items.end(), name) == items.end()) items.push_back(name);
     }
-    return Format(msg::AmbiguousUnits, Join(items));
+    return FormatMessage(msg::AmbiguousUnits, Join(items));
 }
 
 bool UnitLookup::Unavailable(std::string_view from, std::span<const std::string> to, ResolveError* error) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/UnitSource.h"
 
+#include "catalogue/MessageText.h"
 #include "builtin/BuildCats.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/CurrencyFile.h"
@@ -69,7 +70,7 @@ TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<cons
             for (std::int32_t c = catalogue.CategoryCount() - 1; c >= 0; --c)
                 if (catalogue.CategoryAt(c).Name == CurrencyCategoryName) catalogue.RemoveCategory(c);
             all.erase(all.begin());
-            unavailable = CurrencyLeftOut(Format(msg::CannotReadRates, dataFolder + CurrencyFileName) + e.what());
+            unavailable = CurrencyLeftOut(FormatMessage(msg::CannotReadRates, dataFolder + CurrencyFileName) + e.what());
         }
     }
     return catalogue;
@@ -127,7 +128,7 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
     if (started.HasPackage) {
         source.Catalogue = std::move(qv::Catalogue);
     } else {
-        source.Notes.push_back(Format(msg::NoPackageFound, dataFolder));
+        source.Notes.push_back(FormatMessage(msg::NoPackageFound, dataFolder));
         source.Catalogue = BuiltInCatalogue(dataFolder, source.Unavailable, texts);
     }
     ResetPackageState();

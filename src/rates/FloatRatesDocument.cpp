@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rates/FloatRatesDocument.h"
 
+#include "catalogue/MessageText.h"
 #include "builtin/RateProvenance.h"
 #include "catalogue/Cp1252.h"
 #include "rates/RatesDocument.h"
@@ -96,7 +97,7 @@ std::string IsoFromRfc822Date(std::string_view text)
         (time.size() == 8 && std::stoi(time.substr(6, 2)) > 60))
         return {};
     const std::string day = words[0].size() == 1 ? "0" + words[0] : words[0];
-    const std::string iso = words[2] + (month < 10 ? "-0" : "-") + std::to_string(month) + "-" + day;
+    std::string iso = words[2] + (month < 10 ? "-0" : "-") + std::to_string(month) + "-" + day;
     if (!IsIsoDate(iso)) return {};
     if (!dayName.empty()) {
         using namespace std::chrono;
