@@ -23,20 +23,6 @@ LINE = "5 kn to km/h"
 session = []
 
 
-def read_view(path):
-    view = {"rows": {}}
-    try:
-        with open(path, encoding="utf-8") as f:
-            for parts in (line.rstrip("\n").split("\t") for line in f):
-                if parts[0] == "row" and len(parts) == 3:
-                    view["rows"][parts[1]] = parts[2]
-                elif len(parts) >= 2:
-                    view[parts[0]] = parts[1]
-    except OSError:
-        pass
-    return view
-
-
 def main():
     s = xsession.Session("quantova-find-")
     session.append(s)
@@ -49,7 +35,7 @@ def main():
     s.find_window("Quantova - Installing Categories")
     s.choose_in_installer("Length", "Velocity")
     main_window = s.find_window("Quantova")
-    s.wait_for("Length in view", lambda: read_view(view).get("status0", "").startswith("Length, "))
+    s.wait_for("Length in view", lambda: xsession.read_view(view).get("status0", "").startswith("Length, "))
 
     s.keys("alt+e", "ctrl+k")
     s.type_text(LINE)
@@ -60,10 +46,10 @@ def main():
     expected = {"status0": "Velocity (Speed), 1 knot = 1.852 kph", "value": "5", "unit": "knot (knots)"}
 
     def arrived():
-        v = read_view(view)
+        v = xsession.read_view(view)
         return all(v.get(k) == want for k, want in expected.items()) and \
             v["rows"].get("kph (kilometers/hour)") == "9.26"
-    s.wait_for("5 knot in Velocity (Speed) with kph highlighted: %r" % read_view(view), arrived, timeout=10)
+    s.wait_for("5 knot in Velocity (Speed) with kph highlighted: %r" % xsession.read_view(view), arrived, timeout=10)
     s.quit(program, main_window)
     print("Find Anywhere test passed")
     s.cleanup()

@@ -26,20 +26,6 @@ QUANTOVA, SAVE, SCALE = ARGS.quantova, ARGS.save, ARGS.scale
 session = []
 
 
-def read_view(path):
-    view = {"rows": {}}
-    try:
-        with open(path, encoding="utf-8") as f:
-            for parts in (line.rstrip("\n").split("\t") for line in f):
-                if parts[0] == "row" and len(parts) == 3:
-                    view["rows"][parts[1]] = parts[2]
-                elif len(parts) >= 2:
-                    view[parts[0]] = parts[1]
-    except OSError:
-        pass
-    return view
-
-
 def main():
     s = xsession.Session("quantova-hidpi-", 1024 * SCALE, 768 * SCALE)
     session.append(s)
@@ -58,21 +44,21 @@ def main():
     else:
         s.choose_in_installer("Length", "Temperature", "Currency")
     main_window = s.find_window("Quantova")
-    s.wait_for("Length in view", lambda: read_view(view).get("status1") == "Custom Category")
+    s.wait_for("Length in view", lambda: xsession.read_view(view).get("status1") == "Custom Category")
 
     # 12*2.54 inches, with feet highlighted.
     s.keys("alt+s", "i")  # "n" would switch the number format here
     s.keys("alt+e", "ctrl+a")
     s.type_text("12*2.54")
     s.keys("Return")
-    s.wait_for("30.48 in", lambda: read_view(view)["rows"].get("ft (feet)") == "2.54")
+    s.wait_for("30.48 in", lambda: xsession.read_view(view)["rows"].get("ft (feet)") == "2.54")
     s.keys("alt+u", "Home")
     for _ in range(40):
-        if read_view(view).get("status0") == "Length, 1 in = 0.0833333 ft":
+        if xsession.read_view(view).get("status0") == "Length, 1 in = 0.0833333 ft":
             break
         s.keys("Down")
     else:
-        s.fail("the ft row was not reached: %r" % read_view(view).get("status0"))
+        s.fail("the ft row was not reached: %r" % xsession.read_view(view).get("status0"))
 
     shot = os.path.join(s.work, "main-window-scale%d.png" % SCALE)
     size = s.screenshot(main_window, shot)

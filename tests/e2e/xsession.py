@@ -124,6 +124,22 @@ class Session:
         return tuple(int(n) for n in size.stdout.split())
 
 
+# The view the program writes for the tests (QUANTOVA_VIEW_DUMP): "key<TAB>value"
+# lines, and "row<TAB>unit<TAB>value" for each row of the list of units.
+def read_view(path):
+    view = {"rows": {}}
+    try:
+        with open(path, encoding="utf-8") as f:
+            for parts in (line.rstrip("\n").split("\t") for line in f):
+                if parts[0] == "row" and len(parts) == 3:
+                    view["rows"][parts[1]] = parts[2]
+                elif len(parts) >= 2:
+                    view[parts[0]] = parts[1]
+    except OSError:
+        pass
+    return view
+
+
 def run(main, session_holder):
     """Runs main(); an unexpected exception fails the test with the session kept."""
     try:
