@@ -231,6 +231,7 @@ TEST_F(RatesWindow, TheDialogFollowsItsChild)
             modal->findChild<QPushButton*>(QStringLiteral("BtnUpdate"))->click();
             auto* bar = modal->findChild<QProgressBar*>(QStringLiteral("Progress"));
             auto* poll = new QTimer(modal);
+            poll->setObjectName(QStringLiteral("TestPoll"));  // removed after each case: it refers to the case
             QObject::connect(poll, &QTimer::timeout, modal, [&, bar, poll, modal] {
                 if (!modal->isVisible()) {
                     poll->deleteLater();
@@ -257,6 +258,7 @@ TEST_F(RatesWindow, TheDialogFollowsItsChild)
         } catch (const std::exception& e) {
             error = e.what();
         }
+        qDeleteAll(dialog.findChildren<QTimer*>(QStringLiteral("TestPoll")));
         EXPECT_TRUE(modals.done());
         EXPECT_FALSE(reinstalled);
         EXPECT_EQ(error, c.error ? c.error : "");
