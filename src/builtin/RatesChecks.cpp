@@ -34,11 +34,6 @@ std::string Refusal(const char* pattern, const std::string& first, const std::st
 
 }  // namespace
 
-std::string TodayIsoDate()
-{
-    return IsoOf(chr::year_month_day{chr::floor<chr::days>(chr::system_clock::now())});
-}
-
 std::string RatesFileIsoDate(const std::string& fileText)
 {
     static constexpr const char* Months[] = {"January", "February", "March",     "April",   "May",      "June",

@@ -21,9 +21,6 @@ inline constexpr const char* RatesOlderThanFile = "The rates are dated %s, older
 // The day the reference rates of the euro were first published.
 inline constexpr const char* FirstReferenceRates = "1999-01-04";
 
-// Today's date by the clock, "YYYY-MM-DD" (UTC).
-std::string TodayIsoDate();
-
 // The date of the rates in a rates file's text, from its "// Accurate as of
 // <Month> <day>, <year>" line, as "YYYY-MM-DD"; "" when it has none.
 std::string RatesFileIsoDate(const std::string& fileText);

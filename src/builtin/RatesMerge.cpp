@@ -364,7 +364,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<
         std::string fileDate = RatesFileIsoDate(old);
         for (const auto& row : origins.Rows)
             if (row.second.Source == rates.Source) fileDate = std::max(fileDate, row.second.Date);
-        if (!newest.empty()) CheckRatesDate(newest, fileDate, TodayIsoDate());
+        if (!newest.empty()) CheckRatesDate(newest, fileDate, today);
     }
     RatesUpdate update;
     std::string text;
