@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editing commands of the main window. Each runs from its action, on a
-// tool bar button or a key; the action is enabled only while the command is
-// available (TMainActions::Update).
+// tool bar button or a key, through RunGuarded; the action is enabled only
+// while the command's row in the command table says it is available.
 #include "app/MainWindow.h"
 
 #include "app/EditingDialogs.h"
+#include "app/FindAnywhere.h"
 #include "app/Printing.h"
 #include "app/RatesCommand.h"
 #include "catalogue/ConversionCell.h"
@@ -46,166 +47,144 @@ constexpr const char* ReinstallQuestion = "Press OK to install or reinstall desi
 
 void TFrmMain::AddCategoryClick()
 {
-    Guarded([this] {
-        if (dialogs_) dialogs_->NewCategory()->exec();
-        RefreshView();
-    });
+    if (dialogs_) dialogs_->NewCategory()->exec();
+    RefreshView();
 }
 
 void TFrmMain::DeleteCategoryClick()
 {
-    Guarded([this] {
-        const std::int32_t i = view_->CurrentCategoryIndex();
-        if (i < 0) return;
-        Catalogue.RemoveCategory(i);
-        if (Catalogue.CategoryCount() > 0) {
-            // The list still shows the old rows; the rebuild keeps the row.
-            controls_.LBCategories->setCurrentRow(i == Catalogue.CategoryCount() ? i - 1 : i);
-        } else if (dialogs_) {
-            dialogs_->NewCategory()->exec();  // cannot be cancelled while the catalogue is empty
-        }
-        RefreshView();
-    });
+    const std::int32_t i = view_->CurrentCategoryIndex();
+    if (i < 0) return;
+    Catalogue.RemoveCategory(i);
+    if (Catalogue.CategoryCount() > 0) {
+        // The list still shows the old rows; the rebuild keeps the row.
+        controls_.LBCategories->setCurrentRow(i == Catalogue.CategoryCount() ? i - 1 : i);
+    } else if (dialogs_) {
+        dialogs_->NewCategory()->exec();  // cannot be cancelled while the catalogue is empty
+    }
+    RefreshView();
 }
 
 void TFrmMain::AddUnitClick()
 {
-    Guarded([this] {
-        const std::int32_t i = view_->CurrentCategoryIndex();
-        if (i < 0) return;
-        TargetCategoryIndex = i;
-        if (dialogs_) dialogs_->AddUnit()->exec();
-        RefreshView();
-    });
+    const std::int32_t i = view_->CurrentCategoryIndex();
+    if (i < 0) return;
+    TargetCategoryIndex = i;
+    if (dialogs_) dialogs_->AddUnit()->exec();
+    RefreshView();
 }
 
 void TFrmMain::DeleteUnitClick()
 {
-    Guarded([this] {
-        const std::int32_t index = view_->CurrentCategoryIndex();
-        const std::int32_t s = SelectedUnitIndex();
-        if (index < 0 || s < 0) return;
-        TCategory& c = Catalogue.CategoryAt(index);
-        const std::int32_t n = c.UnitCount();
-        // Keep the entered quantity, expressed in the unit that becomes the
-        // entry unit when this one goes; a quantity that cannot be expressed
-        // there (the unit going has factor 0) keeps its number.
-        if (c.EntryIndex == s && n > 1) {
-            const TConversionCell kept = ConvertCell(c, s == n - 1 ? s - 1 : s + 1);
-            if (!kept.Failed()) c.Value = kept.Value;
-        }
-        if (s != c.DefaultIndex) {
-            c.RemoveUnit(s);
-        } else if (n == 1) {
-            c.RemoveUnit(s);
-            TargetCategoryIndex = index;
-            if (dialogs_) dialogs_->AddUnit()->exec();  // the category's new first unit
-        } else {
-            TargetCategoryIndex = index;
-            c.RemoveUnit(s);
-            if (dialogs_) dialogs_->NewBaseUnit()->exec();  // a new default, chosen by the user
-        }
-        RefreshView();
-    });
+    const std::int32_t index = view_->CurrentCategoryIndex();
+    const std::int32_t s = SelectedUnitIndex();
+    if (index < 0 || s < 0) return;
+    TCategory& c = Catalogue.CategoryAt(index);
+    const std::int32_t n = c.UnitCount();
+    // Keep the entered quantity, expressed in the unit that becomes the
+    // entry unit when this one goes; a quantity that cannot be expressed
+    // there (the unit going has factor 0) keeps its number.
+    if (c.EntryIndex == s && n > 1) {
+        const TConversionCell kept = ConvertCell(c, s == n - 1 ? s - 1 : s + 1);
+        if (!kept.Failed()) c.Value = kept.Value;
+    }
+    if (s != c.DefaultIndex) {
+        c.RemoveUnit(s);
+    } else if (n == 1) {
+        c.RemoveUnit(s);
+        TargetCategoryIndex = index;
+        if (dialogs_) dialogs_->AddUnit()->exec();  // the category's new first unit
+    } else {
+        TargetCategoryIndex = index;
+        c.RemoveUnit(s);
+        if (dialogs_) dialogs_->NewBaseUnit()->exec();  // a new default, chosen by the user
+    }
+    RefreshView();
 }
 
 void TFrmMain::DefaultUnitClick()
 {
-    Guarded([this] {
-        TCategory* c = view_->CurrentCategory();
-        const std::int32_t s = SelectedUnitIndex();
-        if (!c || s < 0) return;
-        c->SetDefaultUnit(s);
-        RefreshView();
-    });
+    TCategory* c = view_->CurrentCategory();
+    const std::int32_t s = SelectedUnitIndex();
+    if (!c || s < 0) return;
+    c->SetDefaultUnit(s);
+    RefreshView();
 }
 
 void TFrmMain::HideUnitClick()
 {
-    Guarded([this] {
-        TCategory* c = view_->CurrentCategory();
-        const std::int32_t s = SelectedUnitIndex();
-        if (!c || s < 0 || c->VisibleUnitCount() < 2) return;
-        c->UnitAt(s).Hidden = true;
-        // The highlight moves to the nearest visible unit: upwards from the
-        // grid's last row, downwards from any other.
-        const int step = controls_.Grid2->currentRow() == controls_.Grid2->rowCount() - 1 ? -1 : 1;
-        std::int32_t next = s;
-        do {
-            next += step;
-        } while (next > 0 && next < c->UnitCount() - 1 && c->UnitAt(next).Hidden);
-        c->SelectedIndex = next;
-        RefreshView();
-    });
+    TCategory* c = view_->CurrentCategory();
+    const std::int32_t s = SelectedUnitIndex();
+    if (!c || s < 0 || c->VisibleUnitCount() < 2) return;
+    c->UnitAt(s).Hidden = true;
+    // The highlight moves to the nearest visible unit: upwards from the
+    // grid's last row, downwards from any other.
+    const int step = controls_.Grid2->currentRow() == controls_.Grid2->rowCount() - 1 ? -1 : 1;
+    std::int32_t next = s;
+    do {
+        next += step;
+    } while (next > 0 && next < c->UnitCount() - 1 && c->UnitAt(next).Hidden);
+    c->SelectedIndex = next;
+    RefreshView();
 }
 
 void TFrmMain::ShowUnitsClick()
 {
-    Guarded([this] {
-        const std::int32_t i = view_->CurrentCategoryIndex();
-        if (i < 0) return;
-        TargetCategoryIndex = i;
-        if (dialogs_) dialogs_->ShowHidden()->exec();
-        RefreshView();
-    });
+    const std::int32_t i = view_->CurrentCategoryIndex();
+    if (i < 0) return;
+    TargetCategoryIndex = i;
+    if (dialogs_) dialogs_->ShowHidden()->exec();
+    RefreshView();
 }
 
 void TFrmMain::CopyValue1Click()
 {
-    Guarded([this] {
-        const int row = controls_.Grid2->currentRow();
-        const QTableWidgetItem* value = row >= 0 ? controls_.Grid2->item(row, 1) : nullptr;
-        if (value) QGuiApplication::clipboard()->setText(value->text());
-    });
+    const int row = controls_.Grid2->currentRow();
+    const QTableWidgetItem* value = row >= 0 ? controls_.Grid2->item(row, 1) : nullptr;
+    if (value) QGuiApplication::clipboard()->setText(value->text());
 }
 
 void TFrmMain::InstallClick()
 {
-    Guarded([this] {
-        const char* warning = Catalogue.HasCustomUnits() ? ReinstallWithCustomUnits : ReinstallWithoutCustomUnits;
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
-                        QLatin1String(warning) + QStringLiteral("\n\n") + QLatin1String(ReinstallQuestion),
-                        QMessageBox::Ok | QMessageBox::Cancel, this);
-        box.setObjectName(QStringLiteral("InstallWarning"));
-        if (box.exec() != QMessageBox::Ok) return;
+    const char* warning = Catalogue.HasCustomUnits() ? ReinstallWithCustomUnits : ReinstallWithoutCustomUnits;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
+                    QLatin1String(warning) + QStringLiteral("\n\n") + QLatin1String(ReinstallQuestion),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("InstallWarning"));
+    if (box.exec() != QMessageBox::Ok) return;
 
-        // Keep the installed categories in sight at the left while the
-        // installer is open.
-        const QPoint oldPos = pos();
-        const QSize oldSize = size();
-        if (const QScreen* s = screen()) {
-            const QRect area = s->availableGeometry();
-            const QSize frame = frameGeometry().size() - size();
-            move(area.topLeft());
-            resize(area.width() / 2 - 126 - frame.width(), area.height() - frame.height());
-        }
-        const auto restore = qScopeGuard([this, oldPos, oldSize] {
-            move(oldPos);
-            resize(oldSize);
-        });
-        Installer()->exec();
-        RefreshView();
+    // Keep the installed categories in sight at the left while the
+    // installer is open.
+    const QPoint oldPos = pos();
+    const QSize oldSize = size();
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        move(area.topLeft());
+        resize(area.width() / 2 - 126 - frame.width(), area.height() - frame.height());
+    }
+    const auto restore = qScopeGuard([this, oldPos, oldSize] {
+        move(oldPos);
+        resize(oldSize);
     });
+    Installer()->exec();
+    RefreshView();
 }
 
 void TFrmMain::StayonTop2Click()
 {
-    Guarded([this] {
-        // The flag is handed to the native window as it is: QWidget's own
-        // setWindowFlags would hide and re-create it, and the program would
-        // lose its active window, its focus and with them every key.
-        const Qt::WindowFlags flags = windowFlags() ^ Qt::WindowStaysOnTopHint;
-        overrideWindowFlags(flags);
-        if (QWindow* native = windowHandle()) native->setFlags(flags);
-        UpdateActions();
-    });
+    // The flag is handed to the native window as it is: QWidget's own
+    // setWindowFlags would hide and re-create it, and the program would
+    // lose its active window, its focus and with them every key.
+    const Qt::WindowFlags flags = windowFlags() ^ Qt::WindowStaysOnTopHint;
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle()) native->setFlags(flags);
+    UpdateActions();
 }
 
 void TFrmMain::AboutClick()
 {
-    Guarded([this] {
-        if (dialogs_) dialogs_->About()->exec();
-    });
+    if (dialogs_) dialogs_->About()->exec();
 }
 
 void TFrmMain::sbtnCalcClick()
@@ -219,7 +198,27 @@ void TFrmMain::sbtnCalcClick()
 
 void TFrmMain::PrintClick()
 {
-    Guarded([this] { PrintOnDefaultPrinter(this); });
+    PrintOnDefaultPrinter(this);
+}
+
+void TFrmMain::NumberFormatClick()
+{
+    view_->ToggleNumberFormat();
+}
+
+void TFrmMain::DefinitionsClick()
+{
+    view_->ToggleDefinitions();
+}
+
+void TFrmMain::FindUnitClick()
+{
+    view_->OpenFilter();
+}
+
+void TFrmMain::FindAnywhereClick()
+{
+    findAnywhere_->Open();
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event)
@@ -237,12 +236,10 @@ void TFrmMain::closeEvent(QCloseEvent* event)
 
 void TFrmMain::UpdateRatesClick()
 {
-    Guarded([this] {
-        // Currency, installed again, is the last category: show it.
-        if (UpdateRatesCommand(this, *ratesDialog_))
-            controls_.LBCategories->setCurrentRow(Catalogue.CategoryCount() - 1);
-        RefreshView();
-    });
+    // Currency, installed again, is the last category: show it.
+    if (UpdateRatesCommand(this, *ratesDialog_))
+        controls_.LBCategories->setCurrentRow(Catalogue.CategoryCount() - 1);
+    RefreshView();
 }
 
 }  // namespace qv

@@ -56,6 +56,20 @@ QWidget* Gap(const char* name)
     return w;
 }
 
+// A tool bar button showing a command's action, named by the action's hint,
+// which may change (Hide/Show Unit Definitions).
+QToolButton* CommandButton(const char* name, QAction* action)
+{
+    auto* b = Named(new QToolButton, name);
+    b->setDefaultAction(action);
+    b->setAccessibleName(action->toolTip());
+    QObject::connect(action, &QAction::changed, b, [b, action] { b->setAccessibleName(action->toolTip()); });
+    b->setFixedSize(ButtonSize, ButtonSize);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
 }  // namespace
 
 TMainControls::TMainControls(QWidget* form, const TMainActions& actions) : Form(form)
@@ -98,50 +112,34 @@ void TMainControls::CreateToolBar(const TMainActions& a)
     ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
     ToolBar1->layout()->setSpacing(0);
 
-    // Left to right: the buttons and the gaps between them.
+    // Left to right: the groups of buttons, each followed by its gap; the
+    // package chooser before the far end's buttons, which take room from it
+    // and move nothing.
     const struct {
-        QToolButton* TMainControls::*button;
-        const char* name;
-        QAction* action;
-        QWidget* TMainControls::*gap;
-    } entries[] = {
-        {&TMainControls::SpeedButton1, "SpeedButton1", a.AddCategory, nullptr},
-        {&TMainControls::SpeedButton2, "SpeedButton2", a.DeleteCategory, nullptr},
-        {nullptr, "BlankButton1", nullptr, &TMainControls::BlankButton1},
-        {&TMainControls::SpeedButton3, "SpeedButton3", a.AddUnit, nullptr},
-        {&TMainControls::SpeedButton4, "SpeedButton4", a.DeleteUnit, nullptr},
-        {&TMainControls::SpeedButton5, "SpeedButton5", a.DefaultUnit, nullptr},
-        {&TMainControls::SpeedButton8, "SpeedButton8", a.HideUnit, nullptr},
-        {&TMainControls::SpeedButton9, "SpeedButton9", a.ShowUnits, nullptr},
-        {&TMainControls::SpeedButton10, "SpeedButton10", a.Print, nullptr},
-        {nullptr, "BlankButton2", nullptr, &TMainControls::BlankButton2},
-        {&TMainControls::SpeedButton7, "SpeedButton7", a.NumberFormat, nullptr},
-        {&TMainControls::SpeedButton12, "SpeedButton12", a.Definitions, nullptr},
-        {&TMainControls::SpeedButton6, "SpeedButton6", a.Install, nullptr},
-        {&TMainControls::SpeedButton11, "SpeedButton11", a.About, nullptr},
-        {nullptr, "SpeedButton14", nullptr, &TMainControls::SpeedButton14},
-        {&TMainControls::sbtnCalc, "sbtnCalc", a.Calculator, nullptr},
+        ToolBarGroup group;
+        bool gapAfter;
+        const char* gapName;
+    } groups[] = {
+        {ToolBarGroup::Categories, true, "BlankButton1"}, {ToolBarGroup::Units, true, "BlankButton2"},
+        {ToolBarGroup::Program, true, "SpeedButton14"},   {ToolBarGroup::Calculator, true, nullptr},
+        {ToolBarGroup::FarEnd, false, nullptr},
     };
-    for (const auto& e : entries) {
-        if (e.gap) {
-            this->*e.gap = Gap(e.name);
-            ToolBar1->addWidget(this->*e.gap);
-            continue;
-        }
-        auto* b = Named(new QToolButton, e.name);
-        b->setDefaultAction(e.action);
-        // Named by its hint, which may change (Hide/Show Unit Definitions).
-        b->setAccessibleName(e.action->toolTip());
-        QObject::connect(e.action, &QAction::changed, b, [b, action = e.action] { b->setAccessibleName(action->toolTip()); });
-        b->setFixedSize(ButtonSize, ButtonSize);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        QAction* entry = ToolBar1->addWidget(b);
-        this->*e.button = b;
-        if (e.button == &TMainControls::sbtnCalc) calcEntry_ = entry;
+    for (const auto& g : groups) {
+        if (g.group == ToolBarGroup::FarEnd) ToolBar1->addWidget(CreatePackageChooser());
+        for (const auto& [row, action] : a.Commands())
+            if (row->Group == g.group) {
+                QAction* entry = ToolBar1->addWidget(CommandButton(row->Button, action));
+                if (g.group == ToolBarGroup::Calculator) calculatorEntries_ << entry;
+            }
+        if (!g.gapAfter) continue;
+        QAction* gapEntry = ToolBar1->addWidget(Gap(g.gapName));
+        if (g.group == ToolBarGroup::Calculator) calculatorEntries_ << gapEntry;
     }
-    calcGapEntry_ = ToolBar1->addWidget(Gap(nullptr));
+    ShowCalculatorButton(false);
+}
 
+QComboBox* TMainControls::CreatePackageChooser()
+{
     SelectPak = Named(new QComboBox, "SelectPak");
     SelectPak->setEditable(false);
     SelectPak->setMaxVisibleItems(4);
@@ -153,16 +151,7 @@ void TMainControls::CreateToolBar(const TMainActions& a)
     SelectPak->setMinimumContentsLength(1);
     SelectPak->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     SelectPak->setFixedHeight(ButtonSize);
-    ToolBar1->addWidget(SelectPak);
-    // At the far end, where it takes room from the chooser and moves nothing.
-    sbtnRates = Named(new QToolButton, "sbtnRates");
-    sbtnRates->setDefaultAction(a.UpdateRates);
-    sbtnRates->setAccessibleName(a.UpdateRates->toolTip());
-    sbtnRates->setFixedSize(ButtonSize, ButtonSize);
-    sbtnRates->setAutoRaise(true);
-    sbtnRates->setFocusPolicy(Qt::NoFocus);
-    ToolBar1->addWidget(sbtnRates);
-    ShowCalculatorButton(false);
+    return SelectPak;
 }
 
 void TMainControls::CreateCategoryPane()

@@ -11,9 +11,10 @@
 //                   with their labels, then the grid Grid2 with its headings
 //   sbMain          StatusPanel0 (the conversion summary), StatusPanel1
 //
-// A new tool bar button is a row in the tool bar table of MainControls.cpp;
-// a new control above the grid goes into ConversionPane, placed by Layout.
+// The tool bar's buttons come from the command table (CommandTable.cpp); a
+// new control above the grid goes into ConversionPane, placed by Layout.
 
+#include <QList>
 #include <QString>
 
 class QAction;
@@ -24,7 +25,6 @@ class QSplitter;
 class QStatusBar;
 class QTableWidget;
 class QToolBar;
-class QToolButton;
 class QWidget;
 
 namespace qv {
@@ -55,24 +55,7 @@ struct TMainControls {
 
     QWidget* Form = nullptr;
     QToolBar* ToolBar1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QWidget* BlankButton1 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QToolButton* SpeedButton4 = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
-    QToolButton* SpeedButton8 = nullptr;
-    QToolButton* SpeedButton9 = nullptr;
-    QToolButton* SpeedButton10 = nullptr;
-    QWidget* BlankButton2 = nullptr;
-    QToolButton* SpeedButton7 = nullptr;
-    QToolButton* SpeedButton12 = nullptr;
-    QToolButton* SpeedButton6 = nullptr;
-    QToolButton* SpeedButton11 = nullptr;
-    QWidget* SpeedButton14 = nullptr;
-    QToolButton* sbtnCalc = nullptr;
     QComboBox* SelectPak = nullptr;
-    QToolButton* sbtnRates = nullptr;
     QSplitter* Splitter1 = nullptr;
     QWidget* CategoryPane = nullptr;
     QLabel* LblLBCategories = nullptr;
@@ -96,15 +79,15 @@ struct TMainControls {
 
 private:
     void CreateToolBar(const TMainActions& actions);
+    QComboBox* CreatePackageChooser();
     void CreateCategoryPane();
     void CreateConversionPane();
     void CreateStatusBar();
 
     // The category list's width, as created or last dragged.
     int listWidth_ = 97;
-    // The tool bar entries of the calculator button and of the gap after it.
-    QAction* calcEntry_ = nullptr;
-    QAction* calcGapEntry_ = nullptr;
+    // The tool bar entries of the calculator's group and of the gap after it.
+    QList<QAction*> calculatorEntries_;
 };
 
 }  // namespace qv

@@ -96,8 +96,7 @@ void TMainControls::SplitterMoved()
 void TMainControls::ShowCalculatorButton(bool shown)
 {
     // The chooser starts 5 pixels right of the button, or in its place.
-    calcEntry_->setVisible(shown);
-    calcGapEntry_->setVisible(shown);
+    for (QAction* entry : calculatorEntries_) entry->setVisible(shown);
     ToolBar1->layout()->activate();
 }
 

@@ -41,7 +41,7 @@ TfrmInstallCat* TFrmMain::Installer()
 TFrmMain::TFrmMain(TfrmInstallCat* installer, QWidget* parent)
     : QWidget(parent),
       installer_(installer),
-      actions_(new TMainActions(this)),
+      actions_(new TMainActions(CommandTable(), this)),
       controls_(this, *actions_),
       view_(new TConversionView(controls_, this)),
       ratesDialog_(new TFrmUpdateRates(this)),
@@ -71,31 +71,20 @@ TFrmMain::~TFrmMain() = default;
 
 void TFrmMain::ConnectCommands()
 {
-    const TMainActions& a = *actions_;
-    const std::pair<QAction*, void (TFrmMain::*)()> commands[] = {
-        {a.AddCategory, &TFrmMain::AddCategoryClick}, {a.DeleteCategory, &TFrmMain::DeleteCategoryClick},
-        {a.AddUnit, &TFrmMain::AddUnitClick},         {a.DeleteUnit, &TFrmMain::DeleteUnitClick},
-        {a.DefaultUnit, &TFrmMain::DefaultUnitClick}, {a.HideUnit, &TFrmMain::HideUnitClick},
-        {a.ShowUnits, &TFrmMain::ShowUnitsClick},     {a.Print, &TFrmMain::PrintClick},
-        {a.Install, &TFrmMain::InstallClick},         {a.About, &TFrmMain::AboutClick},
-        {a.Calculator, &TFrmMain::sbtnCalcClick},     {a.CopyValue, &TFrmMain::CopyValue1Click},
-        {a.StayOnTop, &TFrmMain::StayonTop2Click},    {a.CopyTable, &TFrmMain::CopyTableClick},
-        {a.SaveTable, &TFrmMain::SaveTableClick},
-        {a.UpdateRates, &TFrmMain::UpdateRatesClick},
-    };
-    for (const auto& [action, handler] : commands)
-        connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });
-    for (QAction* find : {a.FindUnit, a.FindUnitInList})
-        connect(find, &QAction::triggered, this, [this] { Guarded([this] { view_->OpenFilter(); }); });
-    connect(a.FindAnywhere, &QAction::triggered, this, [this] { Guarded([this] { findAnywhere_->Open(); }); });
-    connect(a.NumberFormat, &QAction::triggered, this, [this] { Guarded([this] { view_->ToggleNumberFormat(); }); });
-    connect(a.Definitions, &QAction::triggered, this, [this] { Guarded([this] { view_->ToggleDefinitions(); }); });
+    for (const auto& [row, action] : actions_->Commands())
+        connect(action, &QAction::triggered, this, [this, handler = row->Handler] { Guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TFrmMain::UpdateActions()
 {
-    actions_->Update(view_->CurrentCategory(), view_->SelectedUnitIndex());
-    actions_->ShowStates(view_->UseScientific(), view_->ShowDefinitions(), windowFlags() & Qt::WindowStaysOnTopHint);
+    TCommandState state;
+    state.Current = view_->CurrentCategory();
+    state.SelectedUnit = view_->SelectedUnitIndex();
+    state.CategoryCount = Catalogue.CategoryCount();
+    state.Scientific = view_->UseScientific();
+    state.DefinitionsShown = view_->ShowDefinitions();
+    state.OnTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    actions_->Update(state);
 }
 
 void TFrmMain::Splitter1Moved()

@@ -7,11 +7,12 @@
 //   TMainControls    (MainControls, MainLayout)  the controls and the layout
 //   TConversionView  (ConversionView)            RefreshView and the events
 //                                                of the view's own controls
-//   TMainActions     (MainActions)               one QAction per command,
+//   TMainActions     (MainActions)               one QAction per row of the
+//                                                command table (CommandTable),
 //                                                the key tables, availability
 //
-// The window itself (MainWindow.cpp) joins them and carries the editing
-// commands (Commands.cpp). Every event changes the catalogue through its own
+// The window itself (MainWindow.cpp) joins them and carries the commands'
+// handlers (Commands.cpp). Every event changes the catalogue through its own
 // operations and then rebuilds the whole view; after each rebuild the
 // commands' availability is computed once. Every handler runs through
 // RunGuarded: an error is shown, never thrown into Qt.
@@ -27,6 +28,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,7 +52,6 @@ public:
     void SetDialogs(EditingDialogs* dialogs) { dialogs_ = dialogs; }
 
     TConversionView& View() { return *view_; }
-    const TMainActions& Actions() const { return *actions_; }
 
     // Rebuilds every control from the catalogue.
     void RefreshView() { view_->RefreshView(); }
@@ -81,7 +82,8 @@ private:
     void ConnectCommands();
     void UpdateActions();
 
-    // The commands (Commands.cpp).
+    // The commands' handlers, named in the command table (CommandTable.cpp).
+    friend std::span<const TCommand> CommandTable();
     void AddCategoryClick();
     void DeleteCategoryClick();
     void AddUnitClick();
@@ -95,6 +97,10 @@ private:
     void AboutClick();
     void sbtnCalcClick();
     void PrintClick();
+    void NumberFormatClick();
+    void DefinitionsClick();
+    void FindUnitClick();
+    void FindAnywhereClick();
     // Taking the listed rows elsewhere (TableCommands.cpp).
     void CopyTableClick();
     void SaveTableClick();

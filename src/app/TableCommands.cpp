@@ -33,43 +33,39 @@ QString TableFileName(const std::string& categoryName)
 
 void TFrmMain::CopyTableClick()
 {
-    Guarded([this] {
-        const std::vector<TableRow> rows = view_->ListedRows();
-        if (rows.empty()) return;
-        auto* mime = new QMimeData;
-        mime->setText(ToQ(TableAsText(rows)));
-        // The clipboard carries HTML as UTF-8; some word processors read it
-        // in another code page unless told.
-        mime->setHtml(QStringLiteral("<meta charset=\"utf-8\">\n") + ToQ(TableAsHtml(rows)));
-        QGuiApplication::clipboard()->setMimeData(mime);
-    });
+    const std::vector<TableRow> rows = view_->ListedRows();
+    if (rows.empty()) return;
+    auto* mime = new QMimeData;
+    mime->setText(ToQ(TableAsText(rows)));
+    // The clipboard carries HTML as UTF-8; some word processors read it
+    // in another code page unless told.
+    mime->setHtml(QStringLiteral("<meta charset=\"utf-8\">\n") + ToQ(TableAsHtml(rows)));
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void TFrmMain::SaveTableClick()
 {
-    Guarded([this] {
-        const TCategory* c = view_->CurrentCategory();
-        if (!c || c->UnitCount() == 0) return;
-        const TableHeading heading{c->Name, NumberText(c->Value), c->UnitAt(c->EntryIndex).Symbol};
-        const std::vector<TableRow> rows = view_->ListedRows();
+    const TCategory* c = view_->CurrentCategory();
+    if (!c || c->UnitCount() == 0) return;
+    const TableHeading heading{c->Name, NumberText(c->Value), c->UnitAt(c->EntryIndex).Symbol};
+    const std::vector<TableRow> rows = view_->ListedRows();
 
-        if (tableFolder_.isEmpty()) tableFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QFileDialog dialog(this, QStringLiteral("Save Table"), tableFolder_,
-                           QStringLiteral("CSV files (*.csv);;All files (*)"));
-        dialog.setObjectName(QStringLiteral("SaveTableDialog"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("csv"));
-        dialog.selectFile(TableFileName(c->Name));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-        const QString path = dialog.selectedFiles().constFirst();
-        tableFolder_ = QFileInfo(path).absolutePath();
-        try {
-            SaveTableAsCsv(QFile::encodeName(path).toStdString(), heading, rows);
-        } catch (const EFileError& e) {
-            // The message holds the path as the file system spells it (UTF-8).
-            throw EFileError(FromQ(QString::fromUtf8(e.what())));
-        }
-    });
+    if (tableFolder_.isEmpty()) tableFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(this, QStringLiteral("Save Table"), tableFolder_,
+                       QStringLiteral("CSV files (*.csv);;All files (*)"));
+    dialog.setObjectName(QStringLiteral("SaveTableDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(TableFileName(c->Name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().constFirst();
+    tableFolder_ = QFileInfo(path).absolutePath();
+    try {
+        SaveTableAsCsv(QFile::encodeName(path).toStdString(), heading, rows);
+    } catch (const EFileError& e) {
+        // The message holds the path as the file system spells it (UTF-8).
+        throw EFileError(FromQ(QString::fromUtf8(e.what())));
+    }
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 // The main window's frame: controls, texts, key tables and layout arithmetic.
 #include "MainWindowFixture.h"
 
+#include "app/CommandTable.h"
 #include "catalogue/Packages.h"
 #include "dialogs/About.h"
 #include "dialogs/AddCat.h"
@@ -26,10 +27,30 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <set>
+#include <string>
+
 namespace qv::test {
 namespace {
 
 class MainWindowFrame : public MainWindowFixture {};
+
+// A row that cannot be reached does nothing and says nothing: keys in no key
+// table, a button outside the tool bar, a toggle's second hint on no toggle.
+TEST(CommandTable, EveryRowCanBeReached)
+{
+    std::set<std::string> names;
+    for (const TCommand& row : CommandTable()) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_TRUE(names.insert(row.Name).second) << "names are the commands' ids";
+        EXPECT_NE(row.Handler, nullptr);
+        const bool hasKeys = row.Keys[0].key() != Qt::Key_unknown;
+        EXPECT_EQ(hasKeys, row.KeyTables != NoKeyTable);
+        EXPECT_EQ(row.Button != nullptr, row.Group != ToolBarGroup::None);
+        EXPECT_TRUE(row.Button || hasKeys) << "a command needs a button or a key";
+        EXPECT_TRUE(!row.UncheckedHint || row.Checked) << "a second hint belongs to a toggle";
+    }
+}
 
 TEST_F(MainWindowFrame, ToolBarButtonsCarryTheirHintsAndGlyphs)
 {
@@ -255,22 +276,25 @@ TEST_F(MainWindowFrame, DialogsBelongToTheWindowAndKeepTheirPlace)
 TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
 {
     Open();
+    // Each control's keys, sorted; a key listed twice would be ambiguous.
     auto keysOf = [this](const char* name) {
         QStringList keys;
         QWidget* owner = window->objectName() == QLatin1String(name) ? window.get() : Find<QWidget>(name);
         for (QAction* a : owner->actions())
             for (const QKeySequence& k : a->shortcuts()) keys << k.toString();
+        keys.sort();
         return keys.join(QLatin1Char(' '));
     };
-    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("Ctrl+C Ins Del Ctrl+Ins Ctrl+Del H Ctrl+D N D T F1 / Ctrl+Shift+C Ctrl+S Ctrl+R"));
-    EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ins Del N D T F1 Ctrl+R"));
+    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("/ Ctrl+C Ctrl+D Ctrl+Del Ctrl+Ins Ctrl+R Ctrl+S Ctrl+Shift+C D Del F1 H Ins N T"));
+    EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ctrl+R D Del F1 Ins N T"));
     EXPECT_EQ(keysOf("FrmMain"), QStringLiteral("Ctrl+F Ctrl+K Ctrl+S")) << "the keys of the whole window";
+    EXPECT_EQ(keysOf("FilterEdit"), QStringLiteral("Ctrl+Shift+C"));
     for (const char* owner : {"EntryUnit", "EntryPrecision", "SelectPak", "sbMain"})
-        EXPECT_EQ(keysOf(owner), QStringLiteral("N D T F1")) << owner;
+        EXPECT_EQ(keysOf(owner), QStringLiteral("D F1 N T")) << owner;
     EXPECT_TRUE(Find<QWidget>("EntryValue")->actions().isEmpty());
     EXPECT_EQ(Grid()->contextMenuPolicy(), Qt::NoContextMenu);
     // A key and its tool bar button are one action.
-    EXPECT_EQ(Find<QToolButton>("SpeedButton7")->defaultAction(), Grid()->actions().at(6));
+    EXPECT_TRUE(Grid()->actions().contains(Find<QToolButton>("SpeedButton7")->defaultAction()));
 }
 
 }  // namespace

@@ -68,8 +68,8 @@ TEST_F(UnitList, FilterShowsTheMatchingUnits)
         TypeFilter(QString::fromUtf8(c.typed));
         EXPECT_EQ(Labels(), c.rows);
         EXPECT_EQ(Find<QLabel>("FilterHint")->text(), c.rows.isEmpty() ? QStringLiteral("No unit matches.") : QString());
-        EXPECT_EQ(window->Actions().CopyTable->isEnabled(), !c.rows.isEmpty());
-        EXPECT_EQ(window->Actions().HideUnit->isEnabled(), !c.rows.isEmpty()) << "no row, no unit to act on";
+        EXPECT_EQ(Find<QAction>("CopyTable")->isEnabled(), !c.rows.isEmpty());
+        EXPECT_EQ(Find<QAction>("HideUnit")->isEnabled(), !c.rows.isEmpty()) << "no row, no unit to act on";
     }
 }
 
