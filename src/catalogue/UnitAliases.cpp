@@ -9,25 +9,27 @@ namespace {
 // symbols (°C, L, h, kW·h written kWh), the plain English names and their
 // British spellings, and the abbreviations of US customary use (lbs, gal,
 // fl oz, mph, kts, psi, cu ft, sq ft). Windows-1252: \xB0 is °, \xB5 is µ,
-// \xB2 is ², \xB3 is ³, \x80 is €, \xA3 is £, \xA5 is ¥, \xC5 is Å.
+// \xB2 is ², \xB3 is ³, \x80 is €, \xA3 is £, \xA5 is ¥, \xC5 is Å. Before a
+// letter that is also a hexadecimal digit the degree sign is written in
+// octal, \260, which cannot run on into the letter.
 constexpr UnitAlias Aliases[] = {
     // Temperature: the built-in symbols carry the degree sign after the letter.
     {"C", "Temperature", "C\xB0"},
     {"degC", "Temperature", "C\xB0"},
-    {"\xB0" "C", "Temperature", "C\xB0"},
+    {"\260C", "Temperature", "C\xB0"},
     {"celsius", "Temperature", "C\xB0"},
     {"centigrade", "Temperature", "C\xB0"},
     {"F", "Temperature", "F\xB0"},
     {"degF", "Temperature", "F\xB0"},
-    {"\xB0" "F", "Temperature", "F\xB0"},
+    {"\260F", "Temperature", "F\xB0"},
     {"fahrenheit", "Temperature", "F\xB0"},
     {"degK", "Temperature", "K"},
-    {"\xB0" "K", "Temperature", "K"},
+    {"\260K", "Temperature", "K"},
     {"kelvin", "Temperature", "K"},
     {"kelvins", "Temperature", "K"},
     {"R", "Temperature", "R\xB0"},
     {"degR", "Temperature", "R\xB0"},
-    {"\xB0" "R", "Temperature", "R\xB0"},
+    {"\260R", "Temperature", "R\xB0"},
     {"rankine", "Temperature", "R\xB0"},
 
     // Length

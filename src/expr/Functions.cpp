@@ -14,10 +14,12 @@ namespace {
 // The table's order is the order in which names are tried: a longer name comes
 // before the shorter one it begins with ("arctanh" before "arctan", "cosec"
 // before "cos").
+// clang-format off
 enum Function {
     ArcTanh, ArcTan, CoTan, TanH, Tan, ArcCosH, ArcCos, CosH, CoSec, Cos, Sec, ArcSinH, ArcSin,
     SinH, Sin, Csc, Abs, Frac, Int, Ln, Round, Ceil, Floor, Log, Sqrt, FunctionCount
 };
+// clang-format on
 
 constexpr std::string_view Names[FunctionCount] = {
     "arctanh", "arctan", "cotan", "tanh", "tan",  "arccosh", "arccos", "cosh",  "cosec",
