@@ -19,8 +19,7 @@ struct Entry {
 };
 
 const std::vector<Entry> TypicalEntries = {
-    {"12*2.54", '.'}, {"2*(3+4)^2", '.'}, {"sqrt2", '.'},
-    {"sin(30)^2", '.'}, {"5!", '.'}, {"1,609344*1000", ','},
+    {"12*2.54", '.'}, {"2*(3+4)^2", '.'}, {"sqrt2", '.'}, {"sin(30)^2", '.'}, {"5!", '.'}, {"1,609344*1000", ','},
 };
 
 void BM_TypicalEntries(benchmark::State& state)
@@ -60,8 +59,7 @@ BENCHMARK_CAPTURE(BM_LongestEntry, nested_parentheses, Repeat("(", 16383) + "1" 
 BENCHMARK_CAPTURE(BM_LongestEntry, nested_sums, Repeat("(1+", 8191) + "1" + Repeat(")", 8191) + "+0")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongestEntry, long_sum, Repeat("1+", 16383) + "1")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_LongestEntry, run_of_operators, "1" + Repeat("*", 32765) + "1")
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongestEntry, run_of_operators, "1" + Repeat("*", 32765) + "1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongestEntry, run_of_signs, Repeat("-", 32766) + "5")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongestEntry, run_of_factorials, "5" + Repeat("!", 32766))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongestEntry, huge_exponent, "1e" + Repeat("9", 32765))->Unit(benchmark::kMillisecond);
@@ -85,7 +83,12 @@ void BM_FormatValue(benchmark::State& state)
         i = (i + 1) % GridValues.size();
     }
 }
-BENCHMARK(BM_FormatValue)->ArgNames({"precision", "scientific"})->Args({6, 0})->Args({18, 0})->Args({6, 1})->Args({18, 1});
+BENCHMARK(BM_FormatValue)
+    ->ArgNames({"precision", "scientific"})
+    ->Args({6, 0})
+    ->Args({18, 0})
+    ->Args({6, 1})
+    ->Args({18, 1});
 
 // Magnitudes beyond 1E38 or below 1E-10 leave the exact integer path.
 void BM_FormatValueExtreme(benchmark::State& state)

@@ -2,8 +2,8 @@
 // The time from a key stroke in the filter bar to the repainted list of
 // units, for Currency (167 units), on the offscreen platform. The keys type
 // "dollar" and erase it again, so every stroke changes the list.
-#include "app/MainWindow.h"
 #include "OffscreenBench.h"
+#include "app/MainWindow.h"
 #include "catalogue/Category.h"
 #include "catalogue/Packages.h"
 

@@ -4,8 +4,8 @@
 // The keys type a text and erase it again, so every stroke changes the list:
 // a unit's name ("millimeter", whose first letters find a hundred units) or
 // a whole conversion line ("5 kn to km/h").
-#include "app/MainWindow.h"
 #include "OffscreenBench.h"
+#include "app/MainWindow.h"
 #include "builtin/BuildCats.h"
 #include "catalogue/Packages.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time RefreshView takes to rebuild the main window for Currency (167
 // units) and Length (38 units) at precision 18, on the offscreen platform.
-#include "app/MainWindow.h"
 #include "OffscreenBench.h"
+#include "app/MainWindow.h"
 #include "catalogue/Category.h"
 #include "catalogue/Packages.h"
 #include "widgets/DataEdit.h"

@@ -11,9 +11,8 @@
 namespace qv {
 namespace {
 
-constexpr const char* Description =
-    "A desktop unit converter: a value, or an arithmetic expression such as 12*2.54,\n"
-    "converted into every unit of its category at once.";
+constexpr const char* Description = "A desktop unit converter: a value, or an arithmetic expression such as 12*2.54,\n"
+                                    "converted into every unit of its category at once.";
 constexpr const char* HelpOption = "Show this help and exit.";
 constexpr const char* VersionOption = "Show the version and exit.";
 constexpr const char* TryHelp = "Try 'quantova --help' for more information.";
@@ -25,7 +24,8 @@ void DeclareOptions(QCommandLineParser& parser)
     // that form, and "-reverse" must not read as -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QString::fromLatin1(Description));
-    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString::fromLatin1(HelpOption)));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString::fromLatin1(HelpOption)));
     parser.addOption(
         QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, QString::fromLatin1(VersionOption)));
 }

@@ -84,7 +84,8 @@ std::span<const TCommand> CommandTable()
          .Group = Units,
          .Button = "SpeedButton5",
          .Handler = &TFrmMain::DefaultUnitClick,
-         .Available = [](const TCommandState& s) { return UnitSelected(s) && s.SelectedUnit != s.Current->DefaultIndex; }},
+         .Available =
+             [](const TCommandState& s) { return UnitSelected(s) && s.SelectedUnit != s.Current->DefaultIndex; }},
         {.Name = "HideUnit",
          .Text = "Hide Unit",
          .Hint = "Hide Unit",
@@ -104,9 +105,10 @@ std::span<const TCommand> CommandTable()
          .Group = Units,
          .Button = "SpeedButton9",
          .Handler = &TFrmMain::ShowUnitsClick,
-         .Available = [](const TCommandState& s) {
-             return s.Current && s.Current->VisibleUnitCount() < s.Current->UnitCount();
-         }},
+         .Available =
+             [](const TCommandState& s) {
+                 return s.Current && s.Current->VisibleUnitCount() < s.Current->UnitCount();
+             }},
         {.Name = "Print",
          .Text = "Print Units",
          .Hint = "Print Units",

@@ -47,10 +47,10 @@ enum KeyTable : std::uint8_t {
 enum class ToolBarGroup : std::uint8_t { None, Categories, Units, Program, Calculator, FarEnd };
 
 struct TCommand {
-    const char* Name;  // the action's object name, and the id tests look for
-    const char* Text;  // its caption
-    const char* Hint = nullptr;  // tool tip; a command without a button shows it in the status bar
-    const char* Glyph = nullptr;  // the icon :/icons/<Glyph>.svg
+    const char* Name;                          // the action's object name, and the id tests look for
+    const char* Text;                          // its caption
+    const char* Hint = nullptr;                // tool tip; a command without a button shows it in the status bar
+    const char* Glyph = nullptr;               // the icon :/icons/<Glyph>.svg
     std::array<QKeyCombination, 2> Keys = {};  // Qt::Key_unknown: no key
     std::uint8_t KeyTables = NoKeyTable;
     ToolBarGroup Group = ToolBarGroup::None;
@@ -58,7 +58,7 @@ struct TCommand {
     void (TFrmMain::*Handler)() = nullptr;
     bool (*Available)(const TCommandState&) = nullptr;  // null: always available
     bool (*Checked)(const TCommandState&) = nullptr;    // null: not a toggle
-    const char* UncheckedHint = nullptr;  // a toggle's hint while off, where it differs
+    const char* UncheckedHint = nullptr;                // a toggle's hint while off, where it differs
 };
 
 // The rows, tool bar buttons in their order left to right.

@@ -237,8 +237,7 @@ void TFrmMain::closeEvent(QCloseEvent* event)
 void TFrmMain::UpdateRatesClick()
 {
     // Currency, installed again, is the last category: show it.
-    if (UpdateRatesCommand(this, *ratesDialog_))
-        controls_.LBCategories->setCurrentRow(Catalogue.CategoryCount() - 1);
+    if (UpdateRatesCommand(this, *ratesDialog_)) controls_.LBCategories->setCurrentRow(Catalogue.CategoryCount() - 1);
     RefreshView();
 }
 

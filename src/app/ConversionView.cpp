@@ -105,8 +105,7 @@ bool TConversionView::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -155,7 +154,8 @@ void TConversionView::RefreshView()
         refreshing_ = false;
         Q_EMIT changed();
     });
-    const QSignalBlocker blockPak(c_.SelectPak), blockList(c_.LBCategories), blockUnit(c_.EntryUnit), blockGrid(c_.Grid2);
+    const QSignalBlocker blockPak(c_.SelectPak), blockList(c_.LBCategories), blockUnit(c_.EntryUnit),
+        blockGrid(c_.Grid2);
     ReadPrecision();
 
     // 1. Package chooser, in alphabetical order.

@@ -121,7 +121,7 @@ private:
     bool useScientific_ = false;
     bool showDefinitions_ = true;
     std::int32_t LastCategoryIndex = 0;
-    int precision_ = 6;  // the last precision read from EntryPrecision
+    int precision_ = 6;                   // the last precision read from EntryPrecision
     std::int32_t lastViewCategory_ = -1;  // the category the grid showed at the last rebuild
     bool refreshing_ = false;
     std::string filterFor_;  // the package and category the filter text was typed for

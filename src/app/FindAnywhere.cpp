@@ -42,10 +42,14 @@ std::optional<std::pair<std::int32_t, std::int32_t>> Locate(const RecentPlace& r
 }  // namespace
 
 TFindAnywhere::TFindAnywhere(TMainControls& controls, TConversionView& view, QWidget* window)
-    : QObject(window), c_(controls), view_(view), box_(new FindAnywhereBox(window, TMainControls::ToolBarHeight))
+    : QObject(window),
+      c_(controls),
+      view_(view),
+      box_(new FindAnywhereBox(window, TMainControls::ToolBarHeight))
 {
     connect(box_, &FindAnywhereBox::edited, this, [this] { RunGuarded(c_.Form, [this] { Refill(); }); });
-    connect(box_, &FindAnywhereBox::chosen, this, [this](int row) { RunGuarded(c_.Form, [this, row] { Chosen(row); }); });
+    connect(box_, &FindAnywhereBox::chosen, this,
+            [this](int row) { RunGuarded(c_.Form, [this, row] { Chosen(row); }); });
     // The line edits of the window keep Ctrl+K (delete to the end of the
     // line) for themselves unless told otherwise.
     for (QLineEdit* edit : {static_cast<QLineEdit*>(c_.EntryValue), static_cast<QLineEdit*>(c_.EntryPrecision),
@@ -122,8 +126,10 @@ void TFindAnywhere::Refill()
         const std::optional<Extended> value = line.ChoicesTakeValue ? std::optional(line.Value) : std::nullopt;
         for (const ConversionUnits& choice : line.Choices) {
             std::string choiceText = PlaceText(Catalogue, choice.Category, choice.From);
-            if (!choice.To.empty()) choiceText += " to " + Catalogue.CategoryAt(choice.Category).UnitAt(choice.To.front()).Symbol;
-            add(ToQ(choiceText), Destination{choice.Category, choice.From, value, choice.To.empty() ? -1 : choice.To.front()});
+            if (!choice.To.empty())
+                choiceText += " to " + Catalogue.CategoryAt(choice.Category).UnitAt(choice.To.front()).Symbol;
+            add(ToQ(choiceText),
+                Destination{choice.Category, choice.From, value, choice.To.empty() ? -1 : choice.To.front()});
         }
         break;
     }

@@ -25,9 +25,8 @@ inline constexpr const char* AlreadyRunning =
 inline constexpr const char* RunningElsewhere =
     "Quantova on the computer \"%2\" is using these packages:\n%1\n\n"
     "Close it there; if it is no longer running, delete the lock file %3 and start Quantova again.";
-inline constexpr const char* LockNotAFile =
-    "The lock file %1 is not a regular file.\n\n"
-    "Remove it and start Quantova again.";
+inline constexpr const char* LockNotAFile = "The lock file %1 is not a regular file.\n\n"
+                                            "Remove it and start Quantova again.";
 }  // namespace msg
 
 inline constexpr const char* InstanceLockFileName = ".quantova.lock";

@@ -25,7 +25,8 @@ QAction* MakeAction(const TCommand& row, QObject* owner)
     if (row.Hint) action->setToolTip(QLatin1String(row.Hint));
     // A command without a button says what it does in the status bar.
     if (row.Hint && !row.Button) action->setStatusTip(action->toolTip());
-    if (row.Glyph) action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(row.Glyph) + QStringLiteral(".svg")));
+    if (row.Glyph)
+        action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(row.Glyph) + QStringLiteral(".svg")));
     QList<QKeySequence> keys;
     for (QKeyCombination key : row.Keys)
         if (key.key() != Qt::Key_unknown) keys << QKeySequence(key);
@@ -54,11 +55,8 @@ void TMainActions::AttachKeyTables(const TMainControls& c)
     // two tables of the same window still binds its key once.
     const std::initializer_list<QWidget*> shared = {c.EntryUnit, c.EntryPrecision, c.SelectPak, c.sbMain};
     const std::pair<KeyTable, std::vector<QWidget*>> owners[] = {
-        {GridKeys, {c.Grid2}},
-        {CategoryKeys, {c.LBCategories}},
-        {SharedKeys, shared},
-        {WindowKeys, {c.Form}},
-        {FilterEditKeys, {c.FilterBar->Edit()}},
+        {GridKeys, {c.Grid2}},  {CategoryKeys, {c.LBCategories}},        {SharedKeys, shared},
+        {WindowKeys, {c.Form}}, {FilterEditKeys, {c.FilterBar->Edit()}},
     };
     for (const auto& [table, widgets] : owners)
         for (const auto& [row, action] : commands_)

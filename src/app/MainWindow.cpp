@@ -72,7 +72,8 @@ TFrmMain::~TFrmMain() = default;
 void TFrmMain::ConnectCommands()
 {
     for (const auto& [row, action] : actions_->Commands())
-        connect(action, &QAction::triggered, this, [this, handler = row->Handler] { Guarded([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler = row->Handler] { Guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TFrmMain::UpdateActions()

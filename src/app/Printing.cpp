@@ -27,7 +27,8 @@ int MulDivRounded(int a, int b, int c)
 QSize PrintedSize(QSize pixels, int screenDpi, int deviceDpiX, int deviceDpiY)
 {
     if (screenDpi <= 0) screenDpi = 96;
-    return {MulDivRounded(pixels.width(), deviceDpiX, screenDpi), MulDivRounded(pixels.height(), deviceDpiY, screenDpi)};
+    return {MulDivRounded(pixels.width(), deviceDpiX, screenDpi),
+            MulDivRounded(pixels.height(), deviceDpiY, screenDpi)};
 }
 
 QRect PrintWindowImage(QWidget* window, QPrinter& printer)

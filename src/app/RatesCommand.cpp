@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RatesCommand.h"
 
-#include "ui/Ansi.h"
-#include "ui/ErrorDisplay.h"
 #include "builtin/BuildCats.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/Installer.h"
 #include "catalogue/Packages.h"
 #include "dialogs/UpdateRates.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QMessageBox>
 
@@ -48,8 +48,9 @@ bool UpdateRatesCommand(QWidget* parent, TFrmUpdateRates& dialog)
     // file that cannot be read would change nothing but the user's hopes.
     const QString problem = currency ? ImportProblem() : QString();
     if (!currency || !problem.isEmpty()) {
-        const QString text =
-            problem.isEmpty() ? done : done + QStringLiteral("\n\n") + QString::fromLatin1(msg::NewRatesFileUnreadable).arg(problem);
+        const QString text = problem.isEmpty() ? done
+                                               : done + QStringLiteral("\n\n") +
+                                                     QString::fromLatin1(msg::NewRatesFileUnreadable).arg(problem);
         QMessageBox box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent);
         box.setObjectName(QStringLiteral("RatesUpdated"));
         box.exec();

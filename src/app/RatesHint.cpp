@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RatesHint.h"
 
-#include "ui/Ansi.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/CurrencyFile.h"
 #include "builtin/RateProvenance.h"
@@ -9,6 +8,7 @@
 #include "catalogue/Category.h"
 #include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
+#include "ui/Ansi.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -173,13 +173,15 @@ QString CurrencyStatusNote(const std::string& programDir, const TCategory& c)
     std::vector<std::pair<std::int32_t, QString>> notes;
     for (std::int32_t i : {c.EntryIndex, c.SelectedIndex}) {
         const RateOrigin* row = RowOf(file, c, i);
-        if (row && (notes.empty() || notes[0].first != i)) notes.emplace_back(i, UnitNote(c.UnitAt(i), Dollar(c), *row));
+        if (row && (notes.empty() || notes[0].first != i))
+            notes.emplace_back(i, UnitNote(c.UnitAt(i), Dollar(c), *row));
     }
     if (notes.empty()) return {};
     if (notes.size() == 1 || notes[0].second == notes[1].second) return notes[0].second;
     QString text;
     for (const auto& [unit, note] : notes)
-        text += (text.isEmpty() ? QString() : QStringLiteral("; ")) + ToQ(c.UnitAt(unit).Symbol) + QStringLiteral(": ") + note;
+        text += (text.isEmpty() ? QString() : QStringLiteral("; ")) + ToQ(c.UnitAt(unit).Symbol) +
+                QStringLiteral(": ") + note;
     return text;
 }
 
@@ -207,9 +209,10 @@ void MarkOldRates(const std::string& programDir, const TCategory& c, QTableWidge
             continue;
         }
         cell->setIcon(OldRateIcon());
-        const QString hover = !installed         ? UnitNote(c.UnitAt(units[r]), usd, *row)
-                              : row->Date.empty() ? QString::fromLatin1(RateOf).arg(DayText(row->Date))
-                                                  : QString::fromLatin1(OldRow).arg(DayText(row->Date)).arg(OldRateDays);
+        const QString hover = !installed ? UnitNote(c.UnitAt(units[r]), usd, *row)
+                              : row->Date.empty()
+                                  ? QString::fromLatin1(RateOf).arg(DayText(row->Date))
+                                  : QString::fromLatin1(OldRow).arg(DayText(row->Date)).arg(OldRateDays);
         cell->setToolTip(hover.left(1).toUpper() + hover.mid(1));
     }
 }

@@ -39,8 +39,9 @@ void EndLikeAClose(const QPointer<QWidget>& window)
 void CloseOnSessionEnd(QWidget* mainWindow)
 {
     const QPointer<QWidget> window(mainWindow);
-    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, mainWindow, [window] { EndLikeAClose(window); },
-                     Qt::DirectConnection);
+    QObject::connect(
+        qGuiApp, &QGuiApplication::commitDataRequest, mainWindow, [window] { EndLikeAClose(window); },
+        Qt::DirectConnection);
 
     if (::pipe2(SignalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     auto* notifier = new QSocketNotifier(SignalPipe[0], QSocketNotifier::Read, mainWindow);

@@ -41,11 +41,11 @@ std::string ProgramDirectory()
 {
     const QString programDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const std::string chosen = ChooseDataFolder(programDir.toStdString(), QDir::toNativeSeparators(userDir).toStdString());
+    const std::string chosen = ChooseDataFolder(programDir.toStdString(),
+                                                QDir::toNativeSeparators(userDir).toStdString());
     if (chosen.empty())
         throw EFileError("Quantova has no folder for its packages: the home folder is unknown (set HOME)");
-    if (!CreatePrivateFolder(chosen))
-        throw EFileError("Cannot create the folder " + chosen);
+    if (!CreatePrivateFolder(chosen)) throw EFileError("Cannot create the folder " + chosen);
     return chosen;
 }
 

@@ -33,7 +33,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromLatin1(qv::ProgramTitle));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantova.svg")));
     // Ties the windows to the installed desktop entry (taskbars, Wayland).
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(qv::ApplicationId.data(), qsizetype(qv::ApplicationId.size())));
+    QGuiApplication::setDesktopFileName(
+        QString::fromLatin1(qv::ApplicationId.data(), qsizetype(qv::ApplicationId.size())));
     qv::SetDecimalSeparator(qv::LocaleDecimalSeparator());
 
     // Held until the package has been saved at the end of main.

@@ -18,8 +18,7 @@ std::vector<std::string> ListBuiltInCategories();
 // list is done, the Custom flag of every category and unit of the catalogue
 // is cleared. An error ends the build at once with the failing name still
 // first in the list and the categories built so far kept.
-void BuildBuiltInCategories(TCategories& catalogue, std::vector<std::string>& workList,
-                            const std::string& programDir,
+void BuildBuiltInCategories(TCategories& catalogue, std::vector<std::string>& workList, const std::string& programDir,
                             MissingRatesFile missing = MissingRatesFile::WriteDefault);
 
 }  // namespace qv

@@ -33,7 +33,10 @@ inline constexpr const char* DefaultRatesSource = "https://www.ecb.europa.eu/sta
 inline constexpr const char* SecondRatesSource = "https://www.floatrates.com/daily/usd.xml";
 
 // The sources an update uses when given none, earlier ones winning.
-inline std::vector<std::string> DefaultRatesSources() { return {DefaultRatesSource, SecondRatesSource}; }
+inline std::vector<std::string> DefaultRatesSources()
+{
+    return {DefaultRatesSource, SecondRatesSource};
+}
 
 // A download or a document of rates that cannot be used; nothing was changed.
 class ERatesError : public EQuantovaError {

@@ -37,7 +37,8 @@ bool IsIsoDate(const std::string& date)
     for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
         if (date[i] < '0' || date[i] > '9') return false;
     using namespace std::chrono;
-    const year_month_day day(year(std::stoi(date.substr(0, 4))), month(static_cast<unsigned>(std::stoi(date.substr(5, 2)))),
+    const year_month_day day(year(std::stoi(date.substr(0, 4))),
+                             month(static_cast<unsigned>(std::stoi(date.substr(5, 2)))),
                              std::chrono::day(static_cast<unsigned>(std::stoi(date.substr(8, 2)))));
     return day.ok();
 }

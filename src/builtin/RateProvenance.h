@@ -31,7 +31,7 @@ struct RateOrigin {
 };
 
 struct RatesFileOrigins {
-    std::string HeaderDate;  // "YYYY-MM-DD" of the "Accurate as of" line, or empty
+    std::string HeaderDate;                  // "YYYY-MM-DD" of the "Accurate as of" line, or empty
     std::map<std::string, RateOrigin> Rows;  // by symbol; the first row of a symbol counts
 };
 

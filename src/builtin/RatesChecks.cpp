@@ -22,8 +22,8 @@ chr::sys_days DaysOf(const std::string& iso)
 std::string IsoOf(chr::year_month_day day)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
-                  static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
+                  static_cast<unsigned>(day.day()));
     return text;
 }
 

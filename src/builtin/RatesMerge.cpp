@@ -180,15 +180,19 @@ void UpdateHeader(std::vector<std::string>& lines, const std::string& source)
         const auto at = std::find_if(lines.begin(), lines.end(), test);
         return at == lines.end() ? None : static_cast<std::size_t>(at - lines.begin());
     };
-    auto isComment = [](const std::string& l) { return StartsWith(l, "//") && (l.size() == 2 || l[2] == ' ' || l[2] == '\t'); };
+    auto isComment = [](const std::string& l) {
+        return StartsWith(l, "//") && (l.size() == 2 || l[2] == ' ' || l[2] == '\t');
+    };
     const std::size_t dated = find([](const std::string& l) { return StartsWith(l, AccurateAsOf); });
-    const std::size_t updates = find([](const std::string& l) { return l.substr(0, l.find_last_not_of(" \t") + 1) == UpdatesAt; });
+    const std::size_t updates = find(
+        [](const std::string& l) { return l.substr(0, l.find_last_not_of(" \t") + 1) == UpdatesAt; });
     const std::string address = "//   " + PrintableSource(source);
 
     if (updates == None) {
         const std::size_t at = dated == None ? 0 : dated;
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {UpdatesAt, address});
-    } else if (updates + 1 < lines.size() && isComment(lines[updates + 1]) && !StartsWith(lines[updates + 1], AccurateAsOf)) {
+    } else if (updates + 1 < lines.size() && isComment(lines[updates + 1]) &&
+               !StartsWith(lines[updates + 1], AccurateAsOf)) {
         lines[updates + 1] = address;
     } else {
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(updates + 1), address);
@@ -242,8 +246,8 @@ void CheckMergeReadsAsMeant(const std::string& before, const std::string& after,
 std::string RateText(Extended usdPerUnit, int digits)
 {
     char buffer[64];
-    const auto done =
-        std::to_chars(buffer, buffer + sizeof buffer, usdPerUnit, std::chars_format::scientific, digits - 1);
+    const auto done = std::to_chars(buffer, buffer + sizeof buffer, usdPerUnit, std::chars_format::scientific,
+                                    digits - 1);
     const std::string sci(buffer, done.ptr);  // "d.ddd...e[+-]xx"
     const std::size_t e = sci.find('e');
     const std::string all = sci.substr(0, 1) + sci.substr(2, e - 2);
@@ -273,8 +277,8 @@ std::string MergeRates(const std::string& fileText, const std::vector<SourceRate
     for (const SourceRates& source : sources) {
         for (const SourceRate& rate : source.Rates) {
             if (rate.Code == "USD") continue;
-            settings.emplace(rate.Code, Setting{RateText(rate.UsdPerUnit), rate.Date, source.Source,
-                                                NameFor(rate.Code, rate.Name)});
+            settings.emplace(
+                rate.Code, Setting{RateText(rate.UsdPerUnit), rate.Date, source.Source, NameFor(rate.Code, rate.Name)});
             newest = std::max(newest, rate.Date);
         }
         addresses += (addresses.empty() ? "" : " ") + source.Address;
@@ -388,7 +392,8 @@ std::string CurrencyFileText(const std::string& programDir)
     InputFile in = OpenForReading(path);
     if (in.size > MaxWordFileSize) throw EReadError();
     std::string text(static_cast<std::size_t>(in.size), '\0');
-    if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size()) throw EFileError(msg::CannotOpenFile, path);
+    if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
+        throw EFileError(msg::CannotOpenFile, path);
     return text;
 }
 

@@ -17,9 +17,9 @@ inline constexpr const char* DollarListed = "The document lists a rate of the US
 }  // namespace msg
 
 struct SourceRate {
-    std::string Code;     // ISO 4217, three capital letters
-    Extended UsdPerUnit;  // positive and finite
-    std::string Date;     // "YYYY-MM-DD"
+    std::string Code;       // ISO 4217, three capital letters
+    Extended UsdPerUnit;    // positive and finite
+    std::string Date;       // "YYYY-MM-DD"
     std::string Name = {};  // the source's name of the currency (Windows-1252), if it gives one
 };
 

@@ -123,8 +123,8 @@ Extended TWordReader::ReadNumber()
     const std::string word = ReadWord();
     Extended value;
     if (!IsNumericWord(word, &value)) {
-        throw EWordReaderError("Error on Line " + std::to_string(LineIndex + 1) + " Item " +
-                               std::to_string(WordIndex) + "\r" + msg::NumberExpected);
+        throw EWordReaderError("Error on Line " + std::to_string(LineIndex + 1) + " Item " + std::to_string(WordIndex) +
+                               "\r" + msg::NumberExpected);
     }
     return value;
 }

@@ -30,7 +30,7 @@ public:
 class TWordContainer : public std::vector<std::string> {
 public:
     explicit TWordContainer(std::string rawLine);
-    std::string RawLine;             // the line exactly as read
+    std::string RawLine;              // the line exactly as read
     std::vector<std::size_t> Starts;  // where each word begins in RawLine
 };
 

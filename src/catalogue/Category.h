@@ -65,7 +65,7 @@ public:
     std::int32_t DefaultIndex = 0;   // -1 while the category has no default unit
     std::int32_t SelectedIndex = 0;  // the highlighted unit, target of the status line
     bool Custom = false;
-    std::int32_t EntryIndex = 0;     // the unit in which Value is expressed
+    std::int32_t EntryIndex = 0;  // the unit in which Value is expressed
     Extended Value = 1.0L;
 
     std::int32_t UnitCount() const { return static_cast<std::int32_t>(UnitItems.size()); }

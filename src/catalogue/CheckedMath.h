@@ -18,7 +18,10 @@ namespace qv {
 //  - an infinite result from finite operands: "Floating point overflow".
 // Underflow and rounding pass silently.
 
-inline bool IsFiniteValue(Extended x) { return std::isfinite(x); }
+inline bool IsFiniteValue(Extended x)
+{
+    return std::isfinite(x);
+}
 
 inline void RequireFinite(Extended x)
 {

@@ -67,8 +67,7 @@ bool IsInstalledCopy(const std::string& programDir)
     // "/usr/bin/" normalises to "/usr/bin/" with an empty file name.
     const fs::path folder = bin.has_filename() ? bin : bin.parent_path();
     if (folder.filename() != "bin") return false;
-    const fs::path entry =
-        folder.parent_path() / "share" / "applications" / (std::string(ApplicationId) + ".desktop");
+    const fs::path entry = folder.parent_path() / "share" / "applications" / (std::string(ApplicationId) + ".desktop");
     std::error_code ec;
     return fs::is_regular_file(entry, ec);
 }

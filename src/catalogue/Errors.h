@@ -24,7 +24,9 @@ class EQuantovaError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
     EQuantovaError(const std::string& pattern, const std::string& path)
-        : std::runtime_error(Join(pattern, path)), pattern_(pattern), path_(path)
+        : std::runtime_error(Join(pattern, path)),
+          pattern_(pattern),
+          path_(path)
     {
     }
 

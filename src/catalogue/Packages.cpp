@@ -55,7 +55,8 @@ bool IsReservedWindowsName(std::string_view stem)
     static constexpr std::string_view reserved[] = {"CON", "PRN", "AUX", "NUL"};
     for (std::string_view r : reserved)
         if (SameTextIgnoringCase(stem, r)) return true;
-    if (stem.size() == 4 && (SameTextIgnoringCase(stem.substr(0, 3), "COM") || SameTextIgnoringCase(stem.substr(0, 3), "LPT")))
+    if (stem.size() == 4 &&
+        (SameTextIgnoringCase(stem.substr(0, 3), "COM") || SameTextIgnoringCase(stem.substr(0, 3), "LPT")))
         return stem[3] >= '1' && stem[3] <= '9';
     return false;
 }
@@ -72,7 +73,8 @@ std::string SafeStem(std::string_view caption)
             ++i;
             continue;
         }
-        const bool unsafe = b < 0x20 || b == 0x7F || std::string_view("\\/:*?\"<>|").find(static_cast<char>(b)) != std::string_view::npos;
+        const bool unsafe = b < 0x20 || b == 0x7F ||
+                            std::string_view("\\/:*?\"<>|").find(static_cast<char>(b)) != std::string_view::npos;
         stem += unsafe ? '_' : static_cast<char>(b);
     }
     if (stem.size() > MaxFileNameBytes) {
@@ -137,7 +139,8 @@ std::string PackageFileName(std::int32_t index)
 
     const std::string stem = SafeStem(PackageCaptions[static_cast<std::size_t>(index)]);
     std::string name = stem + std::string(PackageExtension);
-    for (int n = 2; FileNameTaken(name, index); ++n) name = stem + " (" + std::to_string(n) + ")" + std::string(PackageExtension);
+    for (int n = 2; FileNameTaken(name, index); ++n)
+        name = stem + " (" + std::to_string(n) + ")" + std::string(PackageExtension);
     return name;
 }
 

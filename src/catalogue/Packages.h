@@ -11,8 +11,8 @@
 #include "catalogue/Category.h"
 
 #include <cstdint>
-#include <functional>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>

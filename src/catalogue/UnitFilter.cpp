@@ -11,26 +11,26 @@ namespace {
 // The lower-case accented letters of Windows-1252 and their plain letters.
 constexpr char PlainLetter(unsigned char b)
 {
-    if (b >= 0xE0 && b <= 0xE5) return 'a';  // à á â ã ä å
-    if (b == 0xE7) return 'c';               // ç
-    if (b >= 0xE8 && b <= 0xEB) return 'e';  // è é ê ë
-    if (b >= 0xEC && b <= 0xEF) return 'i';  // ì í î ï
-    if (b == 0xF1) return 'n';               // ñ
+    if (b >= 0xE0 && b <= 0xE5) return 'a';                 // à á â ã ä å
+    if (b == 0xE7) return 'c';                              // ç
+    if (b >= 0xE8 && b <= 0xEB) return 'e';                 // è é ê ë
+    if (b >= 0xEC && b <= 0xEF) return 'i';                 // ì í î ï
+    if (b == 0xF1) return 'n';                              // ñ
     if ((b >= 0xF2 && b <= 0xF6) || b == 0xF8) return 'o';  // ò ó ô õ ö ø
-    if (b >= 0xF9 && b <= 0xFC) return 'u';  // ù ú û ü
-    if (b == 0xFD || b == 0xFF) return 'y';  // ý ÿ
-    if (b == 0x9A) return 's';               // š
-    if (b == 0x9E) return 'z';               // ž
+    if (b >= 0xF9 && b <= 0xFC) return 'u';                 // ù ú û ü
+    if (b == 0xFD || b == 0xFF) return 'y';                 // ý ÿ
+    if (b == 0x9A) return 's';                              // š
+    if (b == 0x9E) return 'z';                              // ž
     return static_cast<char>(b);
 }
 
 // The characters people type in place of the ones their keyboard lacks.
 constexpr char TypedForm(unsigned char b)
 {
-    if (b == 0xB2) return '2';                  // ²
-    if (b == 0xB3) return '3';                  // ³
-    if (b == 0xB9) return '1';                  // ¹
-    if (b == 0xB5) return 'u';                  // µ
+    if (b == 0xB2) return '2';                      // ²
+    if (b == 0xB3) return '3';                      // ³
+    if (b == 0xB9) return '1';                      // ¹
+    if (b == 0xB5) return 'u';                      // µ
     if (b == 0xBA) return static_cast<char>(0xB0);  // º, often typed for °
     return static_cast<char>(b);
 }
@@ -53,8 +53,8 @@ const std::array<char, 256>& FoldTable()
     static const std::array<char, 256> table = [] {
         std::array<char, 256> t{};
         for (int b = 0; b < 256; ++b)
-            t[static_cast<std::size_t>(b)] =
-                TypedForm(static_cast<unsigned char>(PlainLetter(static_cast<unsigned char>(FoldCase(static_cast<char>(b))))));
+            t[static_cast<std::size_t>(b)] = TypedForm(
+                static_cast<unsigned char>(PlainLetter(static_cast<unsigned char>(FoldCase(static_cast<char>(b))))));
         return t;
     }();
     return table;

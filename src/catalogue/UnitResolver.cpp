@@ -46,8 +46,7 @@ std::int32_t UnitWithSymbol(const TCategory& c, std::string_view symbol)
 
 }  // namespace
 
-ReadingFilter::ReadingFilter(std::string_view text)
-    : text_(TrimBlanks(text)), wanted_(Singular(FoldForSearch(text_)))
+ReadingFilter::ReadingFilter(std::string_view text) : text_(TrimBlanks(text)), wanted_(Singular(FoldForSearch(text_)))
 {
     for (const UnitAlias& alias : BuiltInAliases())
         if (MatchesAlias(alias, text_)) aliases_.push_back(&alias);
@@ -68,9 +67,12 @@ std::string SearchKey(std::string_view text)
 {
     std::string key = FoldForSearch(text);
     for (char& c : key) {
-        if (c == '\xB5') c = 'u';
-        else if (c == '\xB2') c = '2';
-        else if (c == '\xB3') c = '3';
+        if (c == '\xB5')
+            c = 'u';
+        else if (c == '\xB2')
+            c = '2';
+        else if (c == '\xB3')
+            c = '3';
     }
     return key;
 }
@@ -110,18 +112,22 @@ std::vector<UnitRef> UnitResolver::Readings(std::string_view rawText, std::int32
         for (std::int32_t c = 0; c < catalogue_.CategoryCount() && changed.size() < 2; ++c) {
             const TCategory& cat = catalogue_.CategoryAt(c);
             for (std::int32_t u = 0; u < cat.UnitCount(); ++u)
-                if (SameTextIgnoringCase(cat.UnitAt(u).Symbol, text)) changed.push_back({c, u, UnitMatch::SymbolIgnoringCase});
+                if (SameTextIgnoringCase(cat.UnitAt(u).Symbol, text))
+                    changed.push_back({c, u, UnitMatch::SymbolIgnoringCase});
         }
-        if (changed.size() == 1 && SafeCaseChange(catalogue_.CategoryAt(changed[0].Category).UnitAt(changed[0].Unit).Symbol, text) &&
+        if (changed.size() == 1 &&
+            SafeCaseChange(catalogue_.CategoryAt(changed[0].Category).UnitAt(changed[0].Unit).Symbol, text) &&
             changed[0].Category >= first && changed[0].Category < last)
             found = changed;
     }
-    std::sort(found.begin(), found.end(),
-              [](const UnitRef& a, const UnitRef& b) { return a.Category != b.Category ? a.Category < b.Category : a.Unit < b.Unit; });
+    std::sort(found.begin(), found.end(), [](const UnitRef& a, const UnitRef& b) {
+        return a.Category != b.Category ? a.Category < b.Category : a.Unit < b.Unit;
+    });
     return found;
 }
 
-ConversionAnswer UnitResolver::Resolve(std::string_view from, std::span<const std::string> to, std::int32_t category) const
+ConversionAnswer UnitResolver::Resolve(std::string_view from, std::span<const std::string> to,
+                                       std::int32_t category) const
 {
     ConversionAnswer answer;
     std::vector<std::vector<UnitRef>> readings;

@@ -98,8 +98,7 @@ public:
     // Up to `count` spellings close to `text` (by edit distance over
     // symbols, aliases and definitions, blind to case and accents), closest
     // first; a different letter case alone comes first of all.
-    std::vector<UnitSuggestion> Suggest(std::string_view text, std::int32_t category = -1,
-                                        std::size_t count = 5) const;
+    std::vector<UnitSuggestion> Suggest(std::string_view text, std::int32_t category = -1, std::size_t count = 5) const;
 
     // Units for a partly typed text, best first: exact symbol, alias, symbol
     // (or alias) beginning with the text, the definition as a whole word,

@@ -66,15 +66,20 @@ std::vector<UnitRef> UnitResolver::Search(std::string_view rawText, std::size_t 
             const std::string symbol = SearchKey(unit.Symbol);
             const std::string definition = SearchKey(unit.Definition);
             UnitMatch how;
-            if (unit.Symbol == text) how = UnitMatch::Symbol;
-            else if (TypedPlainly(unit.Symbol, text)) how = UnitMatch::Alias;
-            else if (symbol.starts_with(key)) how = UnitMatch::SymbolPrefix;
+            if (unit.Symbol == text)
+                how = UnitMatch::Symbol;
+            else if (TypedPlainly(unit.Symbol, text))
+                how = UnitMatch::Alias;
+            else if (symbol.starts_with(key))
+                how = UnitMatch::SymbolPrefix;
             else if (Singular(definition) == singular || Singular(std::string(DefinitionHead(definition))) == singular)
                 how = UnitMatch::Definition;
-            else if (HasWord(definition, singular)) how = UnitMatch::DefinitionWord;
+            else if (HasWord(definition, singular))
+                how = UnitMatch::DefinitionWord;
             else if (symbol.find(key) != std::string::npos || definition.find(key) != std::string::npos)
                 how = UnitMatch::Contains;
-            else continue;
+            else
+                continue;
             Keep(hits, {c, u, how}, symbol.size());
         }
     }
@@ -85,7 +90,8 @@ std::vector<UnitRef> UnitResolver::Search(std::string_view rawText, std::size_t 
             const TCategory& cat = catalogue_.CategoryAt(c);
             if (cat.Name != alias.Category) continue;
             if (const std::int32_t u = UnitWithSymbol(cat, alias.Symbol); u >= 0)
-                Keep(hits, {c, u, exact ? UnitMatch::Alias : UnitMatch::SymbolPrefix}, std::string_view(alias.Text).size());
+                Keep(hits, {c, u, exact ? UnitMatch::Alias : UnitMatch::SymbolPrefix},
+                     std::string_view(alias.Text).size());
         }
     }
     std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
@@ -98,7 +104,8 @@ std::vector<UnitRef> UnitResolver::Search(std::string_view rawText, std::size_t 
     return found;
 }
 
-std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std::int32_t category, std::size_t count) const
+std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std::int32_t category,
+                                                  std::size_t count) const
 {
     const std::string key = SearchKey(TrimBlanks(rawText));
     if (key.empty() || category >= catalogue_.CategoryCount()) return {};
@@ -134,7 +141,8 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
         for (std::int32_t c = first; c < last; ++c) {
             const TCategory& cat = catalogue_.CategoryAt(c);
             if (cat.Name != alias.Category) continue;
-            if (const std::int32_t u = UnitWithSymbol(cat, alias.Symbol); u >= 0) consider(alias.Text, 1, {c, u, UnitMatch::Alias});
+            if (const std::int32_t u = UnitWithSymbol(cat, alias.Symbol); u >= 0)
+                consider(alias.Text, 1, {c, u, UnitMatch::Alias});
         }
     std::stable_sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) {
         if (a.distance != b.distance) return a.distance < b.distance;

@@ -172,17 +172,10 @@ std::int32_t ValueReader::ReadIntegerPayload(std::uint8_t tag)
 {
     std::uint8_t payload[4];
     switch (static_cast<ValueTag>(tag)) {
-    case ValueTag::Int8:
-        Read(payload, 1);
-        return LoadLE<std::int8_t>(payload);
-    case ValueTag::Int16:
-        Read(payload, 2);
-        return LoadLE<std::int16_t>(payload);
-    case ValueTag::Int32:
-        Read(payload, 4);
-        return LoadLE<std::int32_t>(payload);
-    default:
-        throw EPropertyError();
+    case ValueTag::Int8: Read(payload, 1); return LoadLE<std::int8_t>(payload);
+    case ValueTag::Int16: Read(payload, 2); return LoadLE<std::int16_t>(payload);
+    case ValueTag::Int32: Read(payload, 4); return LoadLE<std::int32_t>(payload);
+    default: throw EPropertyError();
     }
 }
 

@@ -30,7 +30,10 @@ constexpr std::size_t ReadBytes = 1 << 16;
 
 bool outputClosed = false;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s)
 {
@@ -45,7 +48,8 @@ std::vector<std::string_view> Split(std::string_view line, bool byTabs)
     if (byTabs) {
         for (std::size_t start = 0;;) {
             const std::size_t tab = line.find('\t', start);
-            parts.push_back(Trim(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start)));
+            parts.push_back(
+                Trim(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start)));
             if (tab == std::string_view::npos) break;
             start = tab + 1;
         }
@@ -98,15 +102,15 @@ public:
             for (std::size_t fromEnd = valueEnd + 1; fromEnd + 1 <= words.size(); ++fromEnd) {
                 const std::string from = JoinWords(words, valueEnd, fromEnd);
                 const std::string to = JoinWords(words, fromEnd, words.size());
-                if (Find(from, to, nullptr))
-                    return Convert(JoinWords(words, 0, valueEnd), from, to, parts, result);
+                if (Find(from, to, nullptr)) return Convert(JoinWords(words, 0, valueEnd), from, to, parts, result);
             }
         }
         Convert(words[0], words[1], JoinWords(words, 2, words.size()), parts, result);
     }
 
 private:
-    void Convert(std::string_view valueText, std::string_view from, std::string_view to, Parts& parts, std::string& result)
+    void Convert(std::string_view valueText, std::string_view from, std::string_view to, Parts& parts,
+                 std::string& result)
     {
         parts.value.assign(valueText);
         parts.from.assign(from);
@@ -115,7 +119,8 @@ private:
         const Resolution* units = Find(from, to, &error);
         if (!units) throw ECliError(error.Status, error.Message);
         const Extended value = ReadValue(parts.value);
-        const std::string text = converter_.Text(converter_.Convert(units->Category, units->From, value, units->To.front()));
+        const std::string text = converter_.Text(
+            converter_.Convert(units->Category, units->From, value, units->To.front()));
         result += asciiSeparator_ ? text : Cp1252ToUtf8(text);
     }
 
@@ -155,8 +160,11 @@ struct InputLine {
 class Worker {
 public:
     Worker(const Converter& model, std::int32_t category, const Table* records, std::optional<OutputFormat> format)
-        : catalogue_(model.Catalogue()), converter_(catalogue_, model.Style(), model.Lookup().Unavailable()),
-          run_(converter_, category), records_(records), format_(format)
+        : catalogue_(model.Catalogue()),
+          converter_(catalogue_, model.Style(), model.Lookup().Unavailable()),
+          run_(converter_, category),
+          records_(records),
+          format_(format)
     {
     }
 
@@ -165,7 +173,8 @@ public:
 
     void Convert(const std::vector<InputLine>& lines, std::size_t first, std::size_t last, long long firstNumber)
     {
-        for (std::size_t i = first; i < last; ++i) ConvertOne(lines[i], firstNumber + static_cast<long long>(i - first));
+        for (std::size_t i = first; i < last; ++i)
+            ConvertOne(lines[i], firstNumber + static_cast<long long>(i - first));
     }
 
 private:
@@ -229,8 +238,11 @@ bool InputWaiting(int fd)
 
 class BatchWriter {
 public:
-    BatchWriter(Converter& converter, std::int32_t category, std::optional<OutputFormat> format, std::FILE* out, std::FILE* err)
-        : format_(format), out_(out), err_(err)
+    BatchWriter(Converter& converter, std::int32_t category, std::optional<OutputFormat> format, std::FILE* out,
+                std::FILE* err)
+        : format_(format),
+          out_(out),
+          err_(err)
     {
         if (format_) {
             records_ = std::make_unique<Table>(std::vector<std::string>{"value", "from", "to", "result", "error"});
@@ -258,7 +270,9 @@ public:
         std::vector<std::thread> running;
         for (std::size_t s = 1; s < shares; ++s) {
             const std::size_t first = std::min(count, s * share), last = std::min(count, first + share);
-            running.emplace_back([&, s, first, last] { workers_[s]->Convert(lines, first, last, firstNumber + static_cast<long long>(first)); });
+            running.emplace_back([&, s, first, last] {
+                workers_[s]->Convert(lines, first, last, firstNumber + static_cast<long long>(first));
+            });
         }
         workers_[0]->Convert(lines, 0, std::min(count, share), firstNumber);
         for (std::thread& t : running) t.join();
@@ -293,7 +307,9 @@ private:
         }
         if (WriteAll(out_, text)) return true;
         outputClosed = errno == EPIPE;
-        if (!outputClosed) std::fprintf(err_, "%s: %s\n", msg::ProgramName, FormatMessage(msg::CannotWriteOutput, std::strerror(errno)).c_str());
+        if (!outputClosed)
+            std::fprintf(err_, "%s: %s\n", msg::ProgramName,
+                         FormatMessage(msg::CannotWriteOutput, std::strerror(errno)).c_str());
         return false;
     }
 
@@ -323,7 +339,7 @@ int RunBatch(Converter& converter, std::int32_t category, std::optional<OutputFo
     std::vector<InputLine> lines(BlockLines);
     std::size_t count = 0, blockBytes = 0;
     long long nextNumber = 1;
-    std::string partial;  // the line read so far
+    std::string partial;   // the line read so far
     bool tooLong = false;  // the line read so far is over the limit: its rest is dropped
     const auto endLine = [&] {
         blockBytes += partial.size();
@@ -351,7 +367,8 @@ int RunBatch(Converter& converter, std::int32_t category, std::optional<OutputFo
         if (got < 0) {
             const int error = errno;
             if (count > 0 && !flush()) return ExitData;
-            std::fprintf(err, "%s: %s\n", msg::ProgramName, FormatMessage(msg::CannotReadInput, std::strerror(error)).c_str());
+            std::fprintf(err, "%s: %s\n", msg::ProgramName,
+                         FormatMessage(msg::CannotReadInput, std::strerror(error)).c_str());
             return ExitData;
         }
         if (got == 0) break;

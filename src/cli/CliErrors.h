@@ -14,12 +14,12 @@ namespace qv::cli {
 
 enum ExitStatus : int {
     ExitOk = 0,
-    ExitLineFailed = 1,   // --batch: at least one line failed
-    ExitUsage = 2,        // bad options or arguments
-    ExitUnit = 3,         // unknown, ambiguous or mismatched unit or category
-    ExitEvaluation = 4,   // the value could not be evaluated or converted
-    ExitData = 5,         // a package or rates file could not be read (or, updating it, written)
-    ExitRates = 6,        // --update-rates: the rates could not be fetched or used
+    ExitLineFailed = 1,  // --batch: at least one line failed
+    ExitUsage = 2,       // bad options or arguments
+    ExitUnit = 3,        // unknown, ambiguous or mismatched unit or category
+    ExitEvaluation = 4,  // the value could not be evaluated or converted
+    ExitData = 5,        // a package or rates file could not be read (or, updating it, written)
+    ExitRates = 6,       // --update-rates: the rates could not be fetched or used
 };
 
 namespace msg {
@@ -32,13 +32,16 @@ inline constexpr const char* DidYouMean = "; did you mean %s?";
 inline constexpr const char* UnitInCategory = "%s (%s) in %s";
 inline constexpr const char* AmbiguousUnitName =
     "'%s' is a unit of several categories: %s; choose one with --category or give a target unit";
-inline constexpr const char* AmbiguousUnits = "the units are found in several categories (%s); choose one with --category";
+inline constexpr const char* AmbiguousUnits =
+    "the units are found in several categories (%s); choose one with --category";
 inline constexpr const char* AmbiguousUnit = "'%s' names several units of %s (%s); use the exact symbol";
 inline constexpr const char* NoCommonCategory = "the units are not of one category ('%s' is in %s, '%s' in %s)";
 inline constexpr const char* NeedValueAndUnit = "a conversion needs a VALUE and a FROM unit (see --help)";
 inline constexpr const char* ListTakesOneCategory = "--list takes at most one category name";
-inline constexpr const char* BatchTakesNoArguments = "--batch reads its conversions from standard input; give no VALUE or units";
-inline constexpr const char* BatchHasNoTable = "--batch writes records; --format table does not apply to it (tsv, csv or json do)";
+inline constexpr const char* BatchTakesNoArguments =
+    "--batch reads its conversions from standard input; give no VALUE or units";
+inline constexpr const char* BatchHasNoTable =
+    "--batch writes records; --format table does not apply to it (tsv, csv or json do)";
 inline constexpr const char* DoesNotApply = "%s does not apply to %s";
 inline constexpr const char* LineTooLong = "the line is longer than 1 MiB; skipped";
 inline constexpr const char* CannotReadInput = "cannot read standard input: %s";

@@ -103,8 +103,9 @@ void AddOptions(CLI::App& app, CliOptions& options)
     app.footer(Footer);
     app.set_version_flag("--version", std::string("quantova-cli ") + ProgramVersion);
 
-    app.add_option("args", options.Args, "Convert VALUE from unit FROM to each TO; with no TO, into every visible "
-                                         "unit of the category. With --list: a category name.")
+    app.add_option("args", options.Args,
+                   "Convert VALUE from unit FROM to each TO; with no TO, into every visible "
+                   "unit of the category. With --list: a category name.")
         ->option_text("VALUE FROM [TO...]");
     app.formatter(std::make_shared<SynopsisFormatter>());
     app.get_formatter()->column_width(34);
@@ -112,12 +113,14 @@ void AddOptions(CLI::App& app, CliOptions& options)
         ->check(CLI::Range(2, 18))
         ->option_text("N");
     app.add_flag("-s,--scientific", options.Style.Scientific, "Scientific notation ('1.23450e+3')");
-    app.add_option("-f,--format", options.FormatName, "Output as table, tsv, csv or json (with --batch: records of value, from, to, result, error)")
+    app.add_option("-f,--format", options.FormatName,
+                   "Output as table, tsv, csv or json (with --batch: records of value, from, to, result, error)")
         ->transform(CLI::IsMember({"table", "tsv", "csv", "json"}, CLI::ignore_case))
         ->option_text("table|tsv|csv|json");
     app.add_flag("-l,--list", options.List, "List the categories, or with a category name its units and factors");
     app.add_flag("-b,--batch", options.Batch, "Read conversions from standard input, one per line");
-    app.add_option("-c,--category", options.Category, "The category of the units, when several hold them")->option_text("NAME");
+    app.add_option("-c,--category", options.Category, "The category of the units, when several hold them")
+        ->option_text("NAME");
     app.add_option("--package", options.Package, "Take the units from this package file (.qv)")->option_text("FILE");
     app.add_flag("--builtin", options.BuiltIn, "Take the units from the 36 built-in categories");
     app.add_flag("--locale", options.Locale, "Read and write numbers with the user's decimal separator");
@@ -130,7 +133,8 @@ void AddOptions(CLI::App& app, CliOptions& options)
     app.callback([&app, &options, rates] {
         options.UpdateRates = rates->count() > 0;
         for (const CLI::Option* option : app.get_options())
-            if (option->count() > 0 && !option->get_lnames().empty()) options.Given.push_back(option->get_lnames().front());
+            if (option->count() > 0 && !option->get_lnames().empty())
+                options.Given.push_back(option->get_lnames().front());
     });
 }
 

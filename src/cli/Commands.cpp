@@ -30,7 +30,8 @@ char LocaleSeparator()
 void Refuse(const CliOptions& o, std::initializer_list<const char*> names, const char* what)
 {
     for (const char* name : names)
-        if (o.WasGiven(name)) throw ECliError(ExitUsage, FormatMessage(msg::DoesNotApply, std::string("--") + name, what));
+        if (o.WasGiven(name))
+            throw ECliError(ExitUsage, FormatMessage(msg::DoesNotApply, std::string("--") + name, what));
 }
 
 void CheckArguments(const CliOptions& o)
@@ -57,7 +58,8 @@ void ListSymbols(const TCategories& catalogue, std::string& out)
 {
     std::vector<std::string> symbols;
     for (std::int32_t c = 0; c < catalogue.CategoryCount(); ++c)
-        for (std::int32_t u = 0; u < catalogue.CategoryAt(c).UnitCount(); ++u) symbols.push_back(catalogue.CategoryAt(c).UnitAt(u).Symbol);
+        for (std::int32_t u = 0; u < catalogue.CategoryAt(c).UnitCount(); ++u)
+            symbols.push_back(catalogue.CategoryAt(c).UnitAt(u).Symbol);
     std::sort(symbols.begin(), symbols.end());
     symbols.erase(std::unique(symbols.begin(), symbols.end()), symbols.end());
     for (const std::string& symbol : symbols) out += Printable(Cp1252ToUtf8(symbol)) + '\n';
@@ -131,7 +133,8 @@ int Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std:
     table.SetNumber(2);
     std::string values;
     const auto add = [&](std::int32_t unit) {
-        const std::string text = Evaluating([&] { return converter.Text(converter.Convert(units.Category, units.From, value, unit)); });
+        const std::string text = Evaluating(
+            [&] { return converter.Text(converter.Convert(units.Category, units.From, value, unit)); });
         table.AddRow({category.UnitAt(unit).Symbol, category.UnitAt(unit).Definition, text});
         values += Cp1252ToUtf8(text) + '\n';
     };
@@ -184,7 +187,8 @@ int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
     for (const std::string& notice : source.Notices)
         std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(notice).c_str());
     if (!o.Quiet)
-        for (const std::string& note : source.Notes) std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(note).c_str());
+        for (const std::string& note : source.Notes)
+            std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(note).c_str());
 
     Converter converter(source.Catalogue, o.Style, source.Unavailable);
     std::string results;
@@ -198,7 +202,8 @@ int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
         if (o.Args.empty())
             ListCategories(source.Catalogue, o.Format(), results);
         else
-            ListUnits(source.Catalogue.CategoryAt(CategoryPosition(converter.Lookup(), o.Args[0])), o.Format(), results);
+            ListUnits(source.Catalogue.CategoryAt(CategoryPosition(converter.Lookup(), o.Args[0])), o.Format(),
+                      results);
     } else {
         const std::int32_t filter = o.Category.empty() ? -1 : CategoryPosition(converter.Lookup(), o.Category);
         if (o.Batch) return RunBatch(converter, filter, o.Format(), in, out, err);

@@ -27,7 +27,9 @@ Extended ReadValue(const std::string& text);
 class Converter {
 public:
     Converter(TCategories& catalogue, NumberStyle style, std::shared_ptr<const UnavailableCategory> unavailable = {})
-        : catalogue_(catalogue), lookup_(catalogue, std::move(unavailable)), style_(style)
+        : catalogue_(catalogue),
+          lookup_(catalogue, std::move(unavailable)),
+          style_(style)
     {
     }
 

@@ -14,14 +14,16 @@ namespace {
 std::string TsvField(const std::string& cell)
 {
     std::string field = Cp1252ToUtf8(cell);
-    std::replace_if(field.begin(), field.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        field.begin(), field.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
     return Printable(field);
 }
 
 std::string CsvField(const std::string& cell)
 {
     std::string field = Cp1252ToUtf8(cell);
-    std::replace_if(field.begin(), field.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        field.begin(), field.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     field = Printable(field);
     if (field.find_first_of(",\"") == std::string::npos) return field;
     std::string quoted = "\"";
@@ -62,8 +64,10 @@ bool IsJsonNumber(std::string_view t)
         return i > start;
     };
     if (i < t.size() && t[i] == '-') ++i;
-    if (i < t.size() && t[i] == '0') ++i;
-    else if (!digits()) return false;
+    if (i < t.size() && t[i] == '0')
+        ++i;
+    else if (!digits())
+        return false;
     if (i < t.size() && t[i] == '.' && (++i, !digits())) return false;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
@@ -100,9 +104,10 @@ void Table::WriteRecord(std::string& out, OutputFormat format, const std::vector
     if (format == OutputFormat::Json) {
         out += ",\n  {";
         for (std::size_t i = 0; i < cells.size() && i < keys_.size(); ++i)
-            out += (i == 0 ? "" : ", ") + JsonString(keys_[i]) + ": " + (numbers_[i]                   ? JsonNumber(cells[i])
-                  : nulls_[i] && cells[i].empty() ? std::string("null")
-                                                  : JsonString(cells[i]));
+            out += (i == 0 ? "" : ", ") + JsonString(keys_[i]) + ": " +
+                   (numbers_[i]                     ? JsonNumber(cells[i])
+                    : nulls_[i] && cells[i].empty() ? std::string("null")
+                                                    : JsonString(cells[i]));
         out += '}';
         return;
     }

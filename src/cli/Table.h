@@ -17,7 +17,12 @@ enum class OutputFormat { Table, Tsv, Csv, Json };
 class Table {
 public:
     // `keys` name the columns: the JSON keys and the header of TSV and CSV.
-    explicit Table(std::vector<std::string> keys) : keys_(std::move(keys)), numbers_(keys_.size(), false), nulls_(keys_.size(), false) {}
+    explicit Table(std::vector<std::string> keys)
+        : keys_(std::move(keys)),
+          numbers_(keys_.size(), false),
+          nulls_(keys_.size(), false)
+    {
+    }
 
     void SetNumber(std::size_t column) { numbers_.at(column) = true; }
     // An empty cell of this column is JSON null (number columns always are).

@@ -72,14 +72,16 @@ std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view
     }
     // Several categories tie, or one text names several units of one category.
     const std::vector<ConversionUnits>& choices = answer.Choices;
-    const bool oneCategory = std::all_of(choices.begin(), choices.end(),
-                                         [&](const ConversionUnits& c) { return c.Category == choices.front().Category; });
+    const bool oneCategory = std::all_of(choices.begin(), choices.end(), [&](const ConversionUnits& c) {
+        return c.Category == choices.front().Category;
+    });
     if (oneCategory) {
         // Find the text whose units differ between the choices.
         std::size_t differing = 0;
         for (std::size_t i = 0; i <= to.size(); ++i) {
             const auto unitOf = [i](const ConversionUnits& c) { return i == 0 ? c.From : c.To[i - 1]; };
-            if (std::any_of(choices.begin(), choices.end(), [&](const ConversionUnits& c) { return unitOf(c) != unitOf(choices.front()); })) {
+            if (std::any_of(choices.begin(), choices.end(),
+                            [&](const ConversionUnits& c) { return unitOf(c) != unitOf(choices.front()); })) {
                 differing = i;
                 break;
             }
@@ -92,7 +94,8 @@ std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view
             if (std::find(units.begin(), units.end(), item) == units.end()) units.push_back(item);
         }
         const std::string typed(differing == 0 ? from : std::string_view(to[differing - 1]));
-        return FormatMessage(msg::AmbiguousUnit, typed, catalogue_.CategoryAt(choices.front().Category).Name, Join(units));
+        return FormatMessage(msg::AmbiguousUnit, typed, catalogue_.CategoryAt(choices.front().Category).Name,
+                             Join(units));
     }
     std::vector<std::string> items;
     if (to.empty()) {

@@ -34,7 +34,9 @@ struct ResolveError {
 class UnitLookup {
 public:
     explicit UnitLookup(const TCategories& catalogue, std::shared_ptr<const UnavailableCategory> unavailable = {})
-        : catalogue_(catalogue), resolver_(catalogue), unavailable_(std::move(unavailable))
+        : catalogue_(catalogue),
+          resolver_(catalogue),
+          unavailable_(std::move(unavailable))
     {
     }
     const std::shared_ptr<const UnavailableCategory>& Unavailable() const { return unavailable_; }
@@ -49,8 +51,8 @@ public:
     // Resolves FROM and the targets (Windows-1252 text) within `category`, or
     // within the whole catalogue when it is -1. On failure returns false and,
     // when `error` is given, fills it with the message and its exit status.
-    bool TryResolve(std::string_view from, std::span<const std::string> to, std::int32_t category,
-                    Resolution& result, ResolveError* error) const;
+    bool TryResolve(std::string_view from, std::span<const std::string> to, std::int32_t category, Resolution& result,
+                    ResolveError* error) const;
 
     // The same, raising ECliError.
     Resolution Resolve(std::string_view from, std::span<const std::string> to, std::int32_t category) const;

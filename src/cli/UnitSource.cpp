@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/UnitSource.h"
 
-#include "catalogue/MessageText.h"
 #include "builtin/BuildCats.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/CurrencyFile.h"
 #include "builtin/WordRead.h"
 #include "catalogue/DataFolder.h"
+#include "catalogue/MessageText.h"
 #include "catalogue/Packages.h"
 #include "catalogue/UnitResolver.h"
 #include "cli/CliErrors.h"
@@ -49,7 +49,8 @@ std::vector<std::string> CategoriesFor(std::span<const std::string> texts, const
                      named(entry.Name, "USD", "American Dollars");
             for (const DefaultRate& rate : DefaultRates()) wanted = wanted || named(entry.Name, rate.Symbol, rate.Name);
         } else {
-            for (const BuiltInUnit& unit : entry.Units) wanted = wanted || named(entry.Name, unit.Symbol, unit.Definition);
+            for (const BuiltInUnit& unit : entry.Units)
+                wanted = wanted || named(entry.Name, unit.Symbol, unit.Definition);
         }
         if (wanted) names.emplace_back(entry.Name);
     }
@@ -70,7 +71,8 @@ TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<cons
             for (std::int32_t c = catalogue.CategoryCount() - 1; c >= 0; --c)
                 if (catalogue.CategoryAt(c).Name == CurrencyCategoryName) catalogue.RemoveCategory(c);
             all.erase(all.begin());
-            unavailable = CurrencyLeftOut(FormatMessage(msg::CannotReadRates, dataFolder + CurrencyFileName) + e.what());
+            unavailable = CurrencyLeftOut(FormatMessage(msg::CannotReadRates, dataFolder + CurrencyFileName) +
+                                          e.what());
         }
     }
     return catalogue;
@@ -100,19 +102,16 @@ UnitSource LoadUnits(SourceKind kind, const std::string& packageFile, const std:
 {
     UnitSource source;
     switch (kind) {
-    case SourceKind::PackageFile:
-        try {
-            source.Catalogue.LoadFromFile(packageFile);
+    case SourceKind::PackageFile: try { source.Catalogue.LoadFromFile(packageFile);
         } catch (const std::exception& e) {
             throw ECliError(ExitData, FormatMessage(msg::CannotReadPackage, packageFile) + e.what());
         }
         return source;
     case SourceKind::BuiltIn:
-        source.Catalogue =
-            BuiltInCatalogue(dataFolder.empty() ? ExecutableFolder() : dataFolder, source.Unavailable, texts);
+        source.Catalogue = BuiltInCatalogue(dataFolder.empty() ? ExecutableFolder() : dataFolder, source.Unavailable,
+                                            texts);
         return source;
-    case SourceKind::DataFolder:
-        break;
+    case SourceKind::DataFolder: break;
     }
 
     if (dataFolder.empty()) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quantova-cli: Quantova's conversions for the terminal and for scripts.
 
+#include "cli/Batch.h"
 #include "cli/CliErrors.h"
 #include "cli/CliOptions.h"
-#include "cli/Batch.h"
 #include "cli/Commands.h"
 
 #include <CLI/CLI.hpp>

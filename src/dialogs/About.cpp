@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/About.h"
 
+#include "ProgramInfo.h"
 #include "catalogue/Packages.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/DialogTexts.h"
-#include "ProgramInfo.h"
 #include "ui/Ansi.h"
 #include "ui/ErrorDisplay.h"
 #include "ui/Keys.h"
@@ -148,7 +148,8 @@ void TfrmAbout::ShowDataFolder()
     if (home.size() > 1 && folder.startsWith(home + QDir::separator()))
         folder = QLatin1Char('~') + folder.mid(home.size());
     const QString line = ToQ(dialogtext::PackagesIn) + folder;
-    lblDataFolder->setText(QFontMetrics(lblDataFolder->font()).elidedText(line, Qt::ElideMiddle, lblDataFolder->width()));
+    lblDataFolder->setText(
+        QFontMetrics(lblDataFolder->font()).elidedText(line, Qt::ElideMiddle, lblDataFolder->width()));
     lblDataFolder->setToolTip(line);
     lblDataFolder->setAccessibleName(line);
 }

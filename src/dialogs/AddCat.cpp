@@ -28,15 +28,18 @@ TFrmNewCategory::TFrmNewCategory(QWidget* parent) : TFixedDialog(parent)
 
     Label1 = MakeLabel(this, "Label1", {3, 6, ClientWidth - 6, 16}, Qt::AlignHCenter | Qt::AlignVCenter);
     SetFittedText(Label1, dialogtext::NewCategoryPrompt);
-    EdtNewCategory = MakeLineEdit(this, "EdtNewCategory", "Please enter a new category name", {8, 26, ClientWidth - 16, EditHeight});
+    EdtNewCategory = MakeLineEdit(this, "EdtNewCategory", "Please enter a new category name",
+                                  {8, 26, ClientWidth - 16, EditHeight});
     Label1->setBuddy(EdtNewCategory);
     BtnAddCategory = MakeButton(this, "BtnAddCategory", dialogtext::Add, {22, 55, ButtonWidth, ButtonHeight});
     BtnAddCategory->setDefault(true);
-    BtnCancelAddCategory =
-        MakeButton(this, "BtnCancelAddCategory", dialogtext::Cancel, {104, 55, ButtonWidth, ButtonHeight});
+    BtnCancelAddCategory = MakeButton(this, "BtnCancelAddCategory", dialogtext::Cancel,
+                                      {104, 55, ButtonWidth, ButtonHeight});
 
-    connect(EdtNewCategory, &QLineEdit::textChanged, this, [this] { RunGuarded(this, [this] { EdtNewCategoryChange(); }); });
-    connect(BtnAddCategory, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { BtnAddCategoryClick(); }); });
+    connect(EdtNewCategory, &QLineEdit::textChanged, this,
+            [this] { RunGuarded(this, [this] { EdtNewCategoryChange(); }); });
+    connect(BtnAddCategory, &QPushButton::clicked, this,
+            [this] { RunGuarded(this, [this] { BtnAddCategoryClick(); }); });
     connect(BtnCancelAddCategory, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { reject(); }); });
 
     SetFixedFrame(ClientWidth, ClientHeight);

@@ -40,7 +40,8 @@ TfrmNewBaseUnit::TfrmNewBaseUnit(QWidget* parent) : TFixedDialog(parent)
                          {ClientWidth - 8 - ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight});
     Button1->setDefault(true);
 
-    connect(UnitList, &QListWidget::itemSelectionChanged, this, [this] { RunGuarded(this, [this] { KeepOneSelected(); }); });
+    connect(UnitList, &QListWidget::itemSelectionChanged, this,
+            [this] { RunGuarded(this, [this] { KeepOneSelected(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button1Click(); }); });
 
     SetFixedFrame(ClientWidth, ClientHeight);

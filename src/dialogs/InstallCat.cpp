@@ -39,17 +39,13 @@ constexpr int SmallestMessagePixels = 8;
 // case-sensitive).
 class TCategoryNameItem : public QListWidgetItem {
 public:
-    explicit TCategoryNameItem(std::string name)
-        : QListWidgetItem(ToQ(name), nullptr, UserType), name_(std::move(name))
+    explicit TCategoryNameItem(std::string name) : QListWidgetItem(ToQ(name), nullptr, UserType), name_(std::move(name))
     {
     }
 
     const std::string& Name() const { return name_; }
 
-    bool operator<(const QListWidgetItem& other) const override
-    {
-        return LessIgnoringCase(text(), other.text());
-    }
+    bool operator<(const QListWidgetItem& other) const override { return LessIgnoringCase(text(), other.text()); }
 
     static std::string NameOf(const QListWidgetItem& item)
     {
@@ -135,8 +131,7 @@ TfrmInstallCat::TfrmInstallCat(QWidget* parent) : TFixedDialog(parent)
 
     // Key tables of the lists: actions that are never shown as a menu and
     // act while their list has the focus.
-    auto addKey = [this](QListWidget* list, const char* name, const char* text, QKeySequence key,
-                         auto handler) {
+    auto addKey = [this](QListWidget* list, const char* name, const char* text, QKeySequence key, auto handler) {
         auto* action = new QAction(ToQ(text), list);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
@@ -144,8 +139,7 @@ TfrmInstallCat::TfrmInstallCat(QWidget* parent) : TFixedDialog(parent)
         list->addAction(action);
         connect(action, &QAction::triggered, this, [this, handler] { RunGuarded(this, handler); });
     };
-    addKey(CatList, "SelectAll1", "Select All", QKeySequence(Qt::CTRL | Qt::Key_A),
-           [this] { CatList->selectAll(); });
+    addKey(CatList, "SelectAll1", "Select All", QKeySequence(Qt::CTRL | Qt::Key_A), [this] { CatList->selectAll(); });
     addKey(PickedCats, "DelSelectAll", "Select All", QKeySequence(Qt::CTRL | Qt::Key_A),
            [this] { PickedCats->selectAll(); });
     addKey(PickedCats, "Delete1", "Delete", QKeySequence(Qt::Key_Delete),
@@ -159,8 +153,7 @@ TfrmInstallCat::TfrmInstallCat(QWidget* parent) : TFixedDialog(parent)
             [this] { RunGuarded(this, [this] { MoveSelected(CatList, PickedCats); }); });
     connect(PickedCats, &QListWidget::itemDoubleClicked, this,
             [this] { RunGuarded(this, [this] { MoveSelected(PickedCats, CatList); }); });
-    connect(PackageCaption, &QLineEdit::textChanged, this,
-            [this] { RunGuarded(this, [this] { UpdateButtons(); }); });
+    connect(PackageCaption, &QLineEdit::textChanged, this, [this] { RunGuarded(this, [this] { UpdateButtons(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { reject(); });
 
@@ -231,8 +224,7 @@ void TfrmInstallCat::FormShow()
     Label2->setText(ToQ(message2));
 
     CatList->clear();
-    for (std::string& name : ListBuiltInCategories())
-        CatList->addItem(new TCategoryNameItem(std::move(name)));
+    for (std::string& name : ListBuiltInCategories()) CatList->addItem(new TCategoryNameItem(std::move(name)));
     PickedCats->clear();
     if (CatList->count() > 0) CatList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     CatList->scrollToTop();
@@ -278,8 +270,7 @@ void TfrmInstallCat::UpdateButtons()
 {
     btnAdd->setEnabled(CatList->count() > 0);
     btnDel->setEnabled(PickedCats->count() > 0);
-    Button1->setEnabled(
-        InstallAllowed(static_cast<std::size_t>(PickedCats->count()), FromQ(PackageCaption->text())));
+    Button1->setEnabled(InstallAllowed(static_cast<std::size_t>(PickedCats->count()), FromQ(PackageCaption->text())));
 }
 
 // A caption typed for a new package must not be taken by another package.
@@ -295,8 +286,7 @@ void TfrmInstallCat::Button1Click()
         // Enter in the caption field presses OK without leaving the field.
         PackageCaptionExit();
         std::vector<std::string> chosen;
-        for (int i = 0; i < PickedCats->count(); ++i)
-            chosen.push_back(TCategoryNameItem::NameOf(*PickedCats->item(i)));
+        for (int i = 0; i < PickedCats->count(); ++i) chosen.push_back(TCategoryNameItem::NameOf(*PickedCats->item(i)));
         ApplyInstall(FromQ(PackageCaption->text()), chosen);
         accept();
     });

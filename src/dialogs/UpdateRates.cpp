@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/UpdateRates.h"
 
-#include "ui/Ansi.h"
-#include "ui/ErrorDisplay.h"
-#include "dialogs/DialogParts.h"
 #include "builtin/PublishedRates.h"
 #include "builtin/RatesLines.h"
+#include "dialogs/DialogParts.h"
 #include "expr/NumberText.h"
+#include "ui/Ansi.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -172,7 +172,8 @@ void TFrmUpdateRates::UpdateClick()
     child_->setProcessEnvironment(environment);
     child_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(child_, &QProcess::readyReadStandardOutput, this, [this] { ReadLines(); });
-    connect(child_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) { ChildFinished(code, status); });
+    connect(child_, &QProcess::finished, this,
+            [this](int code, QProcess::ExitStatus status) { ChildFinished(code, status); });
     connect(child_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) ChildFailedToStart();
     });
@@ -233,7 +234,8 @@ void TFrmUpdateRates::ChildFinished(int exitCode, QProcess::ExitStatus status)
 
 void TFrmUpdateRates::ChildFailedToStart()
 {
-    Finish(RatesError(msg::CannotRunRatesProgram, {child_->program().toStdString(), child_->errorString().toStdString()}));
+    Finish(
+        RatesError(msg::CannotRunRatesProgram, {child_->program().toStdString(), child_->errorString().toStdString()}));
 }
 
 void TFrmUpdateRates::Hung()

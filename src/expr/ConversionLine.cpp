@@ -116,8 +116,7 @@ void TellProblem(const TCategories& catalogue, const UnitResolver& resolver, con
         line.Message = Quoted(msg::UnitsUnrelated, r.From, r.To);
         for (const UnitRef& hit : resolver.Search(r.To, maxChoices)) addChoice(hit.Category, hit.Unit);
         return;
-    case ConversionAnswer::Outcome::Resolved:
-        break;
+    case ConversionAnswer::Outcome::Resolved: break;
     }
 }
 
@@ -146,7 +145,7 @@ ConversionLine ReadConversionLine(const TCategories& catalogue, std::string_view
 
     std::vector<Reading> found;
     std::optional<Reading> failed;  // the reading whose fault is told
-    std::string valueFault;          // an arithmetic fault of the value
+    std::string valueFault;         // an arithmetic fault of the value
     for (std::size_t v = 1; v < n; ++v) {
         Reading r;
         try {

@@ -44,7 +44,7 @@ struct ConversionLine {
     Extended Value = 0.0L;         // also of a Problem with a value
     ConversionUnits Units;         // GoTo, Convert (one target)
     Extended Converted = 0.0L;
-    std::string Message;           // Problem
+    std::string Message;  // Problem
     // Problem: what the user may pick instead: the readings of an ambiguity,
     // else the units near the text at fault, best first.
     std::vector<ConversionUnits> Choices;

@@ -20,7 +20,9 @@ constexpr std::uint64_t TenTo18 = 1000000000000000000ULL;
 
 // 10^k for k = 0..38, exact in 128 bits.
 constexpr auto PowersOfTen = [] {
-    struct Table { U128 v[39]; } t{};
+    struct Table {
+        U128 v[39];
+    } t{};
     t.v[0] = 1;
     for (int k = 1; k < 39; ++k) t.v[k] = t.v[k - 1] * 10;
     return t;
@@ -28,7 +30,9 @@ constexpr auto PowersOfTen = [] {
 
 // 5^k for k = 0..27, all below 2^63.
 constexpr auto PowersOfFive = [] {
-    struct Table { std::uint64_t v[28]; } t{};
+    struct Table {
+        std::uint64_t v[28];
+    } t{};
     t.v[0] = 1;
     for (int k = 1; k < 28; ++k) t.v[k] = t.v[k - 1] * 5;
     return t;

@@ -45,15 +45,28 @@ constexpr std::size_t LongestFunctionName = 7;
 bool SignFollows(char c)
 {
     switch (c) {
-    case '%': case '&': case '*': case '+': case '/': case '=': case 'E': case '^': case '|': case '-':
-        return true;
-    default:
-        return false;
+    case '%':
+    case '&':
+    case '*':
+    case '+':
+    case '/':
+    case '=':
+    case 'E':
+    case '^':
+    case '|':
+    case '-': return true;
+    default: return false;
     }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsHexDigit(char c)
+{
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
 
 // Whether the '+' or '-' at position i belongs to the exponent of a decimal
 // number: it follows an 'e' or 'E' that directly follows the digits of the
@@ -97,8 +110,7 @@ bool OperatorAt(std::string_view text, std::size_t i, Op& op)
         if (i <= LongestFunctionName && IsFunctionName(text.substr(0, i))) return false;
         op = Op::Subtract;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -245,9 +257,12 @@ Extended ReadHex(std::string_view text)
     std::uint32_t bits = 0;
     for (const char c : text.substr(1)) {
         unsigned digit;
-        if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
-        else if (c >= 'a' && c <= 'f') digit = static_cast<unsigned>(c - 'a' + 10);
-        else throw EAssignError(msg::InvalidHex);
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        else
+            throw EAssignError(msg::InvalidHex);
         bits = bits << 4 | digit;
     }
     return static_cast<Extended>(static_cast<std::int32_t>(bits));
@@ -257,11 +272,16 @@ Extended ReadHex(std::string_view text)
 // operand: '2pi' is not a product.
 bool ReadConstant(std::string_view text, Extended& value)
 {
-    if (text == "pi") value = Pi;
-    else if (text == "-pi") value = -Pi;
-    else if (text == "e") value = E;
-    else if (text == "-e") value = -E;
-    else return false;
+    if (text == "pi")
+        value = Pi;
+    else if (text == "-pi")
+        value = -Pi;
+    else if (text == "e")
+        value = E;
+    else if (text == "-e")
+        value = -E;
+    else
+        return false;
     return true;
 }
 
@@ -305,7 +325,10 @@ Extended EvaluateOperandText(std::string_view text)
 
 }  // namespace
 
-Extended EvaluateOperand(const std::string& text) { return EvaluateOperandText(text); }
+Extended EvaluateOperand(const std::string& text)
+{
+    return EvaluateOperandText(text);
+}
 
 Extended EvaluateExpression(const std::string& text)
 {

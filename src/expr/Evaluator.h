@@ -31,11 +31,9 @@ namespace qv {
 
 namespace msg {
 inline constexpr const char* EntryBlank = "Entry could not be evaluated:\rentry cannot be blank";
-inline constexpr const char* ParenthesesMismatch =
-    "Entry could not be evaluated:\r() (parentheses) do not match";
+inline constexpr const char* ParenthesesMismatch = "Entry could not be evaluated:\r() (parentheses) do not match";
 inline constexpr const char* InvalidExpression = "Entry could not be evaluated:\rinvalid expression";
-inline constexpr const char* InvalidCharacters =
-    "Entry could not be evaluated:\rinvalid character(s) in expression";
+inline constexpr const char* InvalidCharacters = "Entry could not be evaluated:\rinvalid character(s) in expression";
 inline constexpr const char* InvalidHex = "Entry could not be evaluated:\rinvalid use of $ (hex function)";
 inline constexpr const char* FactorialIntegersOnly =
     "Entry could not be evaluated:\r! (factoral) applicable to integers only";

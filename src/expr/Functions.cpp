@@ -21,10 +21,10 @@ enum Function {
 };
 // clang-format on
 
-constexpr std::string_view Names[FunctionCount] = {
-    "arctanh", "arctan", "cotan", "tanh", "tan",  "arccosh", "arccos", "cosh",  "cosec",
-    "cos",     "sec",    "arcsinh", "arcsin", "sinh", "sin",  "csc",   "abs",   "frac",
-    "int",     "ln",     "round", "ceil", "floor", "log",  "sqrt"};
+constexpr std::string_view Names[FunctionCount] = {"arctanh", "arctan", "cotan", "tanh", "tan",     "arccosh", "arccos",
+                                                   "cosh",    "cosec",  "cos",   "sec",  "arcsinh", "arcsin",  "sinh",
+                                                   "sin",     "csc",    "abs",   "frac", "int",     "ln",      "round",
+                                                   "ceil",    "floor",  "log",   "sqrt"};
 
 constexpr Extended Ln2 = 0.693147180559945309417232121458176568L;
 // From 2^63 on, neighbouring extended values lie a radian or more apart, so an
@@ -34,12 +34,24 @@ constexpr Extended TanhLimit = 5678.22249441322L;
 constexpr Extended ArcTanhOfOne = 1.1E4932L;
 constexpr Extended LargeArgument = 1E10L;
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-Extended Negated(Extended r, bool negative) { return negative ? -r : r; }
+Extended Negated(Extended r, bool negative)
+{
+    return negative ? -r : r;
+}
 
-Extended SinOf(Extended x) { return std::fabs(x) >= TrigLimit ? 0 : std::sin(x); }
-Extended CosOf(Extended x) { return std::fabs(x) >= TrigLimit ? 0 : std::cos(x); }
+Extended SinOf(Extended x)
+{
+    return std::fabs(x) >= TrigLimit ? 0 : std::sin(x);
+}
+Extended CosOf(Extended x)
+{
+    return std::fabs(x) >= TrigLimit ? 0 : std::cos(x);
+}
 
 // ½·e^a for a = |x|, the half exponential both hyperbolic formulas start from.
 // Taken at |x| so that a large negative argument overflows as the true result
@@ -195,7 +207,10 @@ int MatchFunctionPrefix(std::string_view lowerText)
     return -1;
 }
 
-std::size_t FunctionNameLength(int f) { return Names[f].size(); }
+std::size_t FunctionNameLength(int f)
+{
+    return Names[f].size();
+}
 
 Extended ApplyFunction(int f, Extended x)
 {
@@ -229,7 +244,7 @@ Extended Power(Extended a, Extended b)
         if (!RaiseWhole(a, n / 2, low) || !RaiseWhole(a, n - n / 2, high)) return 0;
         return (1 / low) * (1 / high);
     }
-    if (a < 0) throw EInvalidOp();  // ln of a negative number
+    if (a < 0) throw EInvalidOp();    // ln of a negative number
     if (a == 0) throw EZeroDivide();  // ln 0, with b < 0
     return CheckedResult(std::exp(CheckedMul(b, std::log(a))));
 }

@@ -13,7 +13,10 @@ namespace {
 
 std::atomic<char> Separator{'.'};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Writes a non-negative integer.
 char* WriteInteger(char* p, int n)
@@ -85,7 +88,10 @@ void SetDecimalSeparator(char sep)
     Separator.store(ambiguous ? '.' : sep, std::memory_order_relaxed);
 }
 
-char DecimalSeparator() { return Separator.load(std::memory_order_relaxed); }
+char DecimalSeparator()
+{
+    return Separator.load(std::memory_order_relaxed);
+}
 
 std::string NumberText(Extended v)
 {

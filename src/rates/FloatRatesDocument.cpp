@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rates/FloatRatesDocument.h"
 
-#include "catalogue/MessageText.h"
 #include "builtin/RateProvenance.h"
 #include "catalogue/Cp1252.h"
+#include "catalogue/MessageText.h"
 #include "rates/RatesDocument.h"
 
 #include <charconv>
@@ -118,7 +118,8 @@ SourceRates ParseFloatRatesDocument(std::string_view document, const std::string
 {
     pugi::xml_document xml;
     const pugi::xml_parse_result parsed = xml.load_buffer(document.data(), document.size());
-    if (!parsed) throw ERatesError(FillMessage(msg::MalformedXml, {parsed.description(), std::to_string(parsed.offset)}));
+    if (!parsed)
+        throw ERatesError(FillMessage(msg::MalformedXml, {parsed.description(), std::to_string(parsed.offset)}));
 
     SourceRates rates{FloatRatesSource, address, {}};
     for (const pugi::xpath_node& found : xml.select_nodes(Item)) {
@@ -133,7 +134,8 @@ SourceRates ParseFloatRatesDocument(std::string_view document, const std::string
         if (!(perDollar > 0.0L)) throw ERatesError(FillMessage(msg::BadRate, {code.substr(0, 16)}));
         const std::string published = ChildText(item, "pubDate");
         const std::string date = IsoFromRfc822Date(published);
-        if (date.empty()) throw ERatesError(FillMessage(msg::BadFeedDate, {code.substr(0, 16), published.substr(0, 40)}));
+        if (date.empty())
+            throw ERatesError(FillMessage(msg::BadFeedDate, {code.substr(0, 16), published.substr(0, 40)}));
         rates.Rates.push_back({code, 1.0L / perDollar, date, Utf8ToCp1252(ChildText(item, "targetName"))});
     }
     CheckSourceRates(rates);

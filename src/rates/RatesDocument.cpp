@@ -36,7 +36,8 @@ PublishedRates ParseRatesDocument(std::string_view document)
 {
     pugi::xml_document xml;
     const pugi::xml_parse_result parsed = xml.load_buffer(document.data(), document.size());
-    if (!parsed) throw ERatesError(FormatMessage(msg::MalformedXml, parsed.description(), std::to_string(parsed.offset)));
+    if (!parsed)
+        throw ERatesError(FormatMessage(msg::MalformedXml, parsed.description(), std::to_string(parsed.offset)));
     if (!xml.document_element()) throw ERatesError(msg::NoRates);
 
     // The bank's elements are namespaced, so elements are matched by their
@@ -55,7 +56,8 @@ PublishedRates ParseRatesDocument(std::string_view document)
         const std::string code = cube.attribute("currency").value();
         const std::string rate = cube.attribute("rate").value();
         PublishedRate published{code, 0.0L};
-        if (!ReadRate(rate, published.PerEuro)) throw ERatesError(FormatMessage(msg::UnreadableRate, code.substr(0, 16), rate.substr(0, 24)));
+        if (!ReadRate(rate, published.PerEuro))
+            throw ERatesError(FormatMessage(msg::UnreadableRate, code.substr(0, 16), rate.substr(0, 24)));
         rates.Rates.push_back(published);
     }
     CheckPublishedRates(rates);

@@ -154,7 +154,8 @@ std::string Download(const std::string& url, const FetchOptions& options)
     if (transfer.TooLarge || code == CURLE_FILESIZE_EXCEEDED)
         throw ERatesError(FormatMessage(msg::TooLarge, host, std::to_string(options.MaxBytes)));
     if (code != CURLE_OK)
-        throw ERatesError(DownloadErrorMessage(code, host, *detail ? detail : curl_easy_strerror(code), options.Timeout));
+        throw ERatesError(
+            DownloadErrorMessage(code, host, *detail ? detail : curl_easy_strerror(code), options.Timeout));
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299) throw ERatesError(FormatMessage(msg::HttpStatus, host, std::to_string(status)));
@@ -168,23 +169,17 @@ std::string DownloadErrorMessage(int curlCode, const std::string& address, const
 {
     switch (curlCode) {
     case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_RESOLVE_PROXY:
-        return FormatMessage(msg::HostNotFound, address);
-    case CURLE_COULDNT_CONNECT:
-        return FormatMessage(msg::CannotConnect, address);
-    case CURLE_OPERATION_TIMEDOUT:
-        return FormatMessage(msg::TimedOut, address, SecondsText(timeout));
+    case CURLE_COULDNT_RESOLVE_PROXY: return FormatMessage(msg::HostNotFound, address);
+    case CURLE_COULDNT_CONNECT: return FormatMessage(msg::CannotConnect, address);
+    case CURLE_OPERATION_TIMEDOUT: return FormatMessage(msg::TimedOut, address, SecondsText(timeout));
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
-    case CURLE_SSL_CERTPROBLEM:
-        return FillMessage(msg::SecureConnection, {address, ShownText(detail, 200)});
+    case CURLE_SSL_CERTPROBLEM: return FillMessage(msg::SecureConnection, {address, ShownText(detail, 200)});
     case CURLE_UNSUPPORTED_PROTOCOL:  // only a redirection can lead to another protocol
         return FillMessage(msg::InsecureRedirect, {address});
-    case CURLE_OUT_OF_MEMORY:
-        return FillMessage(msg::AnswerUnreadable, {address});
-    default:
-        return FillMessage(msg::DownloadFailed, {address, ShownText(detail, 200)});
+    case CURLE_OUT_OF_MEMORY: return FillMessage(msg::AnswerUnreadable, {address});
+    default: return FillMessage(msg::DownloadFailed, {address, ShownText(detail, 200)});
     }
 }
 

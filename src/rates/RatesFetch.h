@@ -17,7 +17,8 @@ namespace qv {
 
 namespace msg {
 inline constexpr const char* UnsupportedAddress = "\"%s\" is neither an http or https address nor a file";
-inline constexpr const char* HostNotFound = "The server %s cannot be found. Check the address and the network connection";
+inline constexpr const char* HostNotFound =
+    "The server %s cannot be found. Check the address and the network connection";
 inline constexpr const char* CannotConnect = "Cannot connect to %s. Check the network connection";
 inline constexpr const char* TimedOut = "%s did not answer within %s seconds";
 inline constexpr const char* HttpStatus = "%s answered with HTTP status %s";

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rates/UpdateRates.h"
 
-#include "catalogue/MessageText.h"
 #include "builtin/RateProvenance.h"
+#include "catalogue/MessageText.h"
 #include "rates/FloatRatesDocument.h"
 #include "rates/RatesDocument.h"
 

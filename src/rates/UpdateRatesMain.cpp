@@ -24,13 +24,13 @@
 #include "expr/NumberText.h"
 #include "rates/UpdateRates.h"
 
-#include <csignal>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -143,7 +143,8 @@ int main(int argc, char** argv)
     for (; at < argc && std::strncmp(argv[at], "--", 2) == 0; ++at) {
         if (std::strcmp(argv[at], "--lines") == 0) {
             forWindow = true;
-        } else if (std::strcmp(argv[at], "--decimal-separator") == 0 && at + 1 < argc && std::strlen(argv[at + 1]) == 1) {
+        } else if (std::strcmp(argv[at], "--decimal-separator") == 0 && at + 1 < argc &&
+                   std::strlen(argv[at + 1]) == 1) {
             separator = argv[++at][0];
         } else {
             break;

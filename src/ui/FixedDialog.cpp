@@ -8,9 +8,7 @@
 
 namespace qv {
 
-TFixedDialog::TFixedDialog(QWidget* parent) : QDialog(parent)
-{
-}
+TFixedDialog::TFixedDialog(QWidget* parent) : QDialog(parent) {}
 
 void TFixedDialog::reject()
 {

@@ -83,18 +83,11 @@ bool UnitFilterBar::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & ~Qt::KeypadModifier) return QFrame::eventFilter(watched, event);
         switch (key->key()) {
-        case Qt::Key_Down:
-            Q_EMIT downPressed();
-            return true;
+        case Qt::Key_Down: Q_EMIT downPressed(); return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            Q_EMIT enterPressed();
-            return true;
-        case Qt::Key_Escape:
-            Q_EMIT closeRequested();
-            return true;
-        default:
-            break;
+        case Qt::Key_Enter: Q_EMIT enterPressed(); return true;
+        case Qt::Key_Escape: Q_EMIT closeRequested(); return true;
+        default: break;
         }
     }
     return QFrame::eventFilter(watched, event);

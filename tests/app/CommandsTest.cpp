@@ -407,7 +407,8 @@ TEST_F(Commands, CancellingTheInstallWarningChangesNothing)
     EXPECT_EQ(seen.title, QStringLiteral("Warning"));
     EXPECT_TRUE(seen.text.startsWith(QStringLiteral("If you add any categories that had been previously installed, "
                                                     "all deleted units")));
-    EXPECT_TRUE(seen.text.endsWith(QStringLiteral("\n\nPress OK to install or reinstall desired built-in categories.")));
+    EXPECT_TRUE(
+        seen.text.endsWith(QStringLiteral("\n\nPress OK to install or reinstall desired built-in categories.")));
     EXPECT_EQ(window->geometry(), before);
 }
 
@@ -428,8 +429,9 @@ TEST_F(Commands, InstallingMovesTheWindowAsideAndPutsItBack)
     });
     Button("SpeedButton6")->click();
     EXPECT_TRUE(script.done());
-    EXPECT_TRUE(seen.text.startsWith(QStringLiteral("If you add any categories that had been previously installed, they "
-                                                    "will be restored to their default settings")));
+    EXPECT_TRUE(
+        seen.text.startsWith(QStringLiteral("If you add any categories that had been previously installed, they "
+                                            "will be restored to their default settings")));
     // The left part of the screen, as wide as the window may be made.
     const QRect screen = window->screen()->availableGeometry();
     const int frameWidth = window->frameGeometry().width() - window->width();
@@ -498,7 +500,8 @@ TEST_F(Commands, PrintsThePictureOfTheWindowAtItsScreenSize)
     const QString pdf = QString::fromStdString(dir.file("print.pdf"));
     printer.setOutputFileName(pdf);
     const QRect drawn = PrintWindowImage(window.get(), printer);
-    const QSize expected = PrintedSize(window->size(), window->logicalDpiX(), printer.logicalDpiX(), printer.logicalDpiY());
+    const QSize expected = PrintedSize(window->size(), window->logicalDpiX(), printer.logicalDpiX(),
+                                       printer.logicalDpiY());
     EXPECT_EQ(drawn, QRect(QPoint(0, 0), expected));
     // Physical size: 604 px at the screen's dpi is the same number of inches on paper.
     EXPECT_NEAR(drawn.width() / double(printer.logicalDpiX()), window->width() / double(window->logicalDpiX()), 0.01);

@@ -124,7 +124,8 @@ TEST_F(ConversionView, PrecisionLimitsTheDigits)
     QTest::mouseClick(Find<QWidget>("PrecisionAdjust")->findChild<QWidget*>(QStringLiteral("Up")), Qt::LeftButton);
     EXPECT_EQ(precision->text(), QStringLiteral("18")) << "held at 18";
     for (int i = 0; i < 20; ++i)
-        QTest::mouseClick(Find<QWidget>("PrecisionAdjust")->findChild<QWidget*>(QStringLiteral("Down")), Qt::LeftButton);
+        QTest::mouseClick(Find<QWidget>("PrecisionAdjust")->findChild<QWidget*>(QStringLiteral("Down")),
+                          Qt::LeftButton);
     EXPECT_EQ(precision->text(), QStringLiteral("2"));
     EXPECT_EQ(ValueOf(M), QStringLiteral("0.33"));
     Press(precision, Qt::Key_Up);

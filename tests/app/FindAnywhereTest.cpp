@@ -3,8 +3,8 @@
 
 #include "app/Settings.h"
 #include "builtin/BuildCats.h"
-#include "support/ModalScript.h"
 #include "catalogue/Packages.h"
+#include "support/ModalScript.h"
 #include "widgets/DataEdit.h"
 
 #include <QApplication>
@@ -64,7 +64,10 @@ protected:
     QString CurrentCategory() const { return Categories()->currentItem()->text(); }
     QString EntryUnit() const { return Find<QComboBox>("EntryUnit")->currentText(); }
     QString Value() const { return Find<QLineEdit>("EntryValue")->text(); }
-    QString Highlighted() const { return Grid()->currentRow() < 0 ? QString() : Grid()->item(Grid()->currentRow(), 0)->text(); }
+    QString Highlighted() const
+    {
+        return Grid()->currentRow() < 0 ? QString() : Grid()->item(Grid()->currentRow(), 0)->text();
+    }
 };
 
 TEST_F(FindAnywhere, CtrlKOpensTheBoxFromEveryControlAndEscGivesTheFocusBack)
@@ -136,8 +139,9 @@ TEST_F(FindAnywhere, TypingListsUnitsOfEveryCategoryBestFirst)
         {"acre", {"a (acres) — Area", "a-ft (acre feet) — Volume"}},
         {"degC", {"C° (Celsius) — Temperature"}},
         // The symbol, symbols and aliases ("mile") that begin so, then words.
-        {"mil", {"mil (mils) — Length", "mi (miles, statute) — Length", "mm (millimeters) — Length",
-                 "millennium (millenia) — Time", "c m (circular mils) — Area"}},
+        {"mil",
+         {"mil (mils) — Length", "mi (miles, statute) — Length", "mm (millimeters) — Length",
+          "millennium (millenia) — Time", "c m (circular mils) — Area"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -167,14 +171,29 @@ TEST_F(FindAnywhere, GoingThereSetsCategoryEntryUnitValueAndHighlight)
     } cases[] = {
         // A unit: the value shown stays (7, typed in Length).
         {"knot", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "7", nullptr, nullptr},
-        {"5 kn to km/h", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "5", "kph (kilometers/hour)",
+        {"5 kn to km/h",
+         {Qt::Key_Return},
+         "Velocity (Speed)",
+         "knot (knots)",
+         "5",
+         "kph (kilometers/hour)",
          "Velocity (Speed), 1 knot = 1.852 kph"},
-        {"12*2.54 in to ft", {Qt::Key_Return}, "Length", "in (inches)", "30.48", "ft (feet)",
+        {"12*2.54 in to ft",
+         {Qt::Key_Return},
+         "Length",
+         "in (inches)",
+         "30.48",
+         "ft (feet)",
          "Length, 1 in = 0.0833333 ft"},
         {"2 kn", {Qt::Key_Return}, "Velocity (Speed)", "knot (knots)", "2", nullptr, nullptr},
         // "m" is in two categories: Enter alone does nothing, Down picks.
-        {"3 m", {Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "Metric Prefixes", "m (milli)", "3",
-         nullptr, nullptr},
+        {"3 m",
+         {Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return},
+         "Metric Prefixes",
+         "m (milli)",
+         "3",
+         nullptr,
+         nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

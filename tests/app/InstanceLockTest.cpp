@@ -41,8 +41,8 @@ TEST(InstanceLock, ASecondCopyOnTheSameFolderIsToldAndStopped)
         // A copy that has been open for hours still holds its packages.
         QFile lockFile(QString::fromStdString(dir.file(InstanceLockFileName)));
         ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600),
-                                         QFileDevice::FileModificationTime));
+        ASSERT_TRUE(
+            lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
         lockFile.close();
         EXPECT_FALSE(Starts(dir.path(), &box));
         EXPECT_TRUE(box.seen);
@@ -81,7 +81,6 @@ TEST(InstanceLock, ALockLeftByACrashedCopyIsTakenOver)
     EXPECT_TRUE(Starts(dir.path(), &none));
     EXPECT_FALSE(none.seen);
 }
-
 
 // What lies where the lock goes, and whether a start takes it over or is
 // refused with a message naming the lock file.

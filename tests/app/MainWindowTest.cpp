@@ -57,13 +57,20 @@ TEST_F(MainWindowFrame, ToolBarButtonsCarryTheirHintsAndGlyphs)
     Open();
     window->SetCalculatorPath(QStringLiteral("calc"));
     const std::pair<const char*, const char*> buttons[] = {
-        {"SpeedButton1", "Add Category"},          {"SpeedButton2", "Delete Category"},
-        {"SpeedButton3", "Add Unit"},              {"SpeedButton4", "Delete Unit"},
-        {"SpeedButton5", "Set as Default Unit"},   {"SpeedButton8", "Hide Unit"},
-        {"SpeedButton9", "Show Hidden Units"},     {"SpeedButton10", "Print Units"},
-        {"SpeedButton7", "Change Number Format"},  {"SpeedButton12", "Hide Unit Definitions"},
-        {"SpeedButton6", "Install Built-In Categories"}, {"SpeedButton11", "About Quantova"},
-        {"sbtnCalc", "Open Calculator"},          {"sbtnRates", "Update Currency Rates"},
+        {"SpeedButton1", "Add Category"},
+        {"SpeedButton2", "Delete Category"},
+        {"SpeedButton3", "Add Unit"},
+        {"SpeedButton4", "Delete Unit"},
+        {"SpeedButton5", "Set as Default Unit"},
+        {"SpeedButton8", "Hide Unit"},
+        {"SpeedButton9", "Show Hidden Units"},
+        {"SpeedButton10", "Print Units"},
+        {"SpeedButton7", "Change Number Format"},
+        {"SpeedButton12", "Hide Unit Definitions"},
+        {"SpeedButton6", "Install Built-In Categories"},
+        {"SpeedButton11", "About Quantova"},
+        {"sbtnCalc", "Open Calculator"},
+        {"sbtnRates", "Update Currency Rates"},
     };
     int lastX = -1;
     for (const auto& [name, hint] : buttons) {
@@ -148,7 +155,8 @@ TEST_F(MainWindowFrame, CalculatorCommandLineIsReadFromTheUserSettings)
         settings.setValue(QStringLiteral("Default"), QStringLiteral("galculator --precise"));
     }
     Open();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.path()) + QStringLiteral("none"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(dir.path()) + QStringLiteral("none"));
     EXPECT_EQ(window->CalculatorPath(), QStringLiteral("galculator --precise"));
     EXPECT_TRUE(Find<QToolButton>("sbtnCalc")->isVisible());
 }
@@ -242,9 +250,10 @@ TEST_F(MainWindowFrame, UnreadablePackagesAreReportedOnceTheWindowIsShown)
     script.thenMessageBox(&seen);
     // A path in a message is shown from the file system's encoding.
     const std::string locked = QFile::encodeName(QStringLiteral("/home/J\u00fcrgen/locked.qv")).toStdString();
-    window->ReportSkippedPackages({{"broken.qv", "Stream read error", nullptr},
-                                   {"odd.qv", "Invalid property value", nullptr},
-                                   {"locked.qv", "", std::make_exception_ptr(EFileError("Cannot open file %s", locked))}});
+    window->ReportSkippedPackages(
+        {{"broken.qv", "Stream read error", nullptr},
+         {"odd.qv", "Invalid property value", nullptr},
+         {"locked.qv", "", std::make_exception_ptr(EFileError("Cannot open file %s", locked))}});
     EXPECT_TRUE(QTest::qWaitFor([&] { return script.done(); }, 5000));
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_TRUE(seen.text.contains(QStringLiteral("broken.qv: Stream read error.")));
@@ -265,7 +274,7 @@ TEST_F(MainWindowFrame, DialogsBelongToTheWindowAndKeepTheirPlace)
     WithDialogs();
     const QRect screen = window->screen()->geometry();
     for (QDialog* d : std::initializer_list<QDialog*>{installer, dialogs.NewCategory(), dialogs.AddUnit(),
-                                                     dialogs.NewBaseUnit(), dialogs.ShowHidden(), dialogs.About()}) {
+                                                      dialogs.NewBaseUnit(), dialogs.ShowHidden(), dialogs.About()}) {
         SCOPED_TRACE(d->objectName().toStdString());
         EXPECT_EQ(d->parentWidget(), window.get());
         EXPECT_TRUE(d->isWindow());
@@ -285,7 +294,8 @@ TEST_F(MainWindowFrame, KeyTablesBelongToTheirControls)
         keys.sort();
         return keys.join(QLatin1Char(' '));
     };
-    EXPECT_EQ(keysOf("Grid2"), QStringLiteral("/ Ctrl+C Ctrl+D Ctrl+Del Ctrl+Ins Ctrl+R Ctrl+S Ctrl+Shift+C D Del F1 H Ins N T"));
+    EXPECT_EQ(keysOf("Grid2"),
+              QStringLiteral("/ Ctrl+C Ctrl+D Ctrl+Del Ctrl+Ins Ctrl+R Ctrl+S Ctrl+Shift+C D Del F1 H Ins N T"));
     EXPECT_EQ(keysOf("LBCategories"), QStringLiteral("Ctrl+R D Del F1 Ins N T"));
     EXPECT_EQ(keysOf("FrmMain"), QStringLiteral("Ctrl+F Ctrl+K Ctrl+S")) << "the keys of the whole window";
     EXPECT_EQ(keysOf("FilterEdit"), QStringLiteral("Ctrl+Shift+C"));

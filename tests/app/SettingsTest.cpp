@@ -40,7 +40,8 @@ TEST(SettingsTest, QtAppDataLocationIsTheCoresUserDataFolder)
 // installed layout: a portable copy keeps its data beside itself.
 TEST(SettingsTest, BuildTreeIsPortable)
 {
-    EXPECT_EQ(ProgramDirectory(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(ProgramDirectory(),
+              QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString());
 }
 
 }  // namespace

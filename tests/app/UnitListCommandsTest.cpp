@@ -43,7 +43,10 @@ protected:
 TEST_F(UnitList, FilterShowsTheMatchingUnits)
 {
     Open();
-    Catalogue.CategoryAt(0).AppendUnit("m\xE8", "M\xE8tres fran\xE7" "ais", 1.0L);  // mè (Mètres français)
+    Catalogue.CategoryAt(0).AppendUnit("m\xE8",
+                                       "M\xE8tres fran\xE7"
+                                       "ais",
+                                       1.0L);  // mè (Mètres français)
     const QRect closedGrid = Grid()->geometry();
     Press(Grid(), Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(FilterBar()->isVisible());
@@ -67,7 +70,8 @@ TEST_F(UnitList, FilterShowsTheMatchingUnits)
         SCOPED_TRACE(c.typed);
         TypeFilter(QString::fromUtf8(c.typed));
         EXPECT_EQ(Labels(), c.rows);
-        EXPECT_EQ(Find<QLabel>("FilterHint")->text(), c.rows.isEmpty() ? QStringLiteral("No unit matches.") : QString());
+        EXPECT_EQ(Find<QLabel>("FilterHint")->text(),
+                  c.rows.isEmpty() ? QStringLiteral("No unit matches.") : QString());
         EXPECT_EQ(Find<QAction>("CopyTable")->isEnabled(), !c.rows.isEmpty());
         EXPECT_EQ(Find<QAction>("HideUnit")->isEnabled(), !c.rows.isEmpty()) << "no row, no unit to act on";
     }
@@ -80,7 +84,8 @@ TEST_F(UnitList, SelectionStatusLineAndClosing)
     const QString ftStatus = Status(0);
     Press(Grid(), Qt::Key_Slash);
     TypeFilter(QStringLiteral("mile"));
-    EXPECT_EQ(Labels(), (QStringList{QStringLiteral("mi (miles, statute)"), QStringLiteral("nmi (nautical miles, U.S.)")}));
+    EXPECT_EQ(Labels(),
+              (QStringList{QStringLiteral("mi (miles, statute)"), QStringLiteral("nmi (nautical miles, U.S.)")}));
     EXPECT_EQ(Grid()->currentRow(), 0) << "the selected unit has no row: the first row is highlighted";
     EXPECT_EQ(Status(0), ftStatus) << "and the status line still names it";
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "builtin/BuildCats.h"
 #include "builtin/BuiltInTables.h"
+#include "builtin/BuildCats.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -47,8 +47,12 @@ const Expected Categories[] = {
     {"Inductance", 7, "H"},
     {"Luminance", 4, "cd/m\xB2"},
     {"Magnetic Flux", 3, "Mx"},
-    {"Specific Heat", 10, "J/kg\xB0" "C"},
-    {"Thermal Conductivity", 12, "W/m\xB0" "C"},
+    {"Specific Heat", 10,
+     "J/kg\xB0"
+     "C"},
+    {"Thermal Conductivity", 12,
+     "W/m\xB0"
+     "C"},
     {"Voltage", 8, "V"},
     {"Flexural Rigidity (Bending Sitffness)", 7, "kN-m\xB2"},
     {"Currency", 167, "USD"},
@@ -104,14 +108,10 @@ TEST(BuiltInTables, SpecialCharactersAreSingleWindows1252Bytes)
         const char* symbol;
         const char* definition;
     } rows[] = {
-        {"Length", 2, "m\xB5", "millimicrons"},
-        {"Length", 3, "\xB5", "microns"},
-        {"Length", 8, "\xB5in", "microinches"},
-        {"Area", 2, "m\xB2", "meters\xB2"},
-        {"Volume", 7, "m\xB3", "meters\xB3"},
-        {"Temperature", 0, "C\xB0", "Celsius"},
-        {"Temperature", 3, "R\xB0", "Rankine"},
-        {"Torque (Moment)", 7, "kip-in", "kilopound inches "},
+        {"Length", 2, "m\xB5", "millimicrons"}, {"Length", 3, "\xB5", "microns"},
+        {"Length", 8, "\xB5in", "microinches"}, {"Area", 2, "m\xB2", "meters\xB2"},
+        {"Volume", 7, "m\xB3", "meters\xB3"},   {"Temperature", 0, "C\xB0", "Celsius"},
+        {"Temperature", 3, "R\xB0", "Rankine"}, {"Torque (Moment)", 7, "kip-in", "kilopound inches "},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.symbol);
@@ -157,20 +157,13 @@ TEST_F(BuiltInBuild, FactorsAreTheTableQuotientsInExtendedPrecision)
         const char* symbol;
         Extended factor;
     } rows[] = {
-        {"Length", "in", 2.54E13L / 1E15L},
-        {"Length", "fm", 1.0L / 1E15L},
-        {"Length", "km", 1E18L / 1E15L},
-        {"Length", "ft surv", 3.048006096012192025E14L / 1E15L},
-        {"Length", "mi", 1.609344E18L / 1E15L},
-        {"Area", "a", 4.0468564224E31L / 1E28L},
-        {"Volume", "l", 1000000.0L / 9.99972E8L},
-        {"Computer Bits", "b", 0.125L},
-        {"Computer Bits", "TB", 1099511627776.0L},
-        {"Unit Weight & Mass Density", "kgf/m\xB3", 0.001L},
-        {"Metric Prefixes", "m", 0.001L},
-        {"Metric Prefixes", "M", 1E6L},
-        {"Metric Prefixes", "p", 1E-12L},
-        {"Metric Prefixes", "P", 1E15L},
+        {"Length", "in", 2.54E13L / 1E15L},        {"Length", "fm", 1.0L / 1E15L},
+        {"Length", "km", 1E18L / 1E15L},           {"Length", "ft surv", 3.048006096012192025E14L / 1E15L},
+        {"Length", "mi", 1.609344E18L / 1E15L},    {"Area", "a", 4.0468564224E31L / 1E28L},
+        {"Volume", "l", 1000000.0L / 9.99972E8L},  {"Computer Bits", "b", 0.125L},
+        {"Computer Bits", "TB", 1099511627776.0L}, {"Unit Weight & Mass Density", "kgf/m\xB3", 0.001L},
+        {"Metric Prefixes", "m", 0.001L},          {"Metric Prefixes", "M", 1E6L},
+        {"Metric Prefixes", "p", 1E-12L},          {"Metric Prefixes", "P", 1E15L},
         {"Torque (Moment)", "N-m", 1E7L},
     };
     for (const Row& row : rows) {
@@ -188,14 +181,22 @@ TEST_F(BuiltInBuild, FactorsAgreeWithKnownConversions)
         const char* symbol;
         long double value;
     } rows[] = {
-        {"Length", "ft", 0.3048L},        {"Length", "nmi", 1852.0L},
-        {"Area", "ft\xB2", 0.09290304L},   {"Volume", "gal", 0.003785411784L},
-        {"Time", "day", 86400.0L},         {"Velocity (Speed)", "mph", 0.44704L},
-        {"Acceleration", "g", 9.80665L},   {"Mass", "lbm", 0.45359237L},
-        {"Force (Weight)", "lbf", 4.4482216L}, {"Pressure (Stress)", "psi", 6894.7572L},
-        {"Pressure (Stress)", "atm", 101325.0L}, {"Angle", "\xB0", 0.017453292519943L},
-        {"Energy (Work)", "kW-hr", 3.6E6L}, {"Power", "hp US", 745.69987L},
-        {"Computer Bits", "KB", 1024.0L},  {"Magnetic Flux", "Wb", 1E8L},
+        {"Length", "ft", 0.3048L},
+        {"Length", "nmi", 1852.0L},
+        {"Area", "ft\xB2", 0.09290304L},
+        {"Volume", "gal", 0.003785411784L},
+        {"Time", "day", 86400.0L},
+        {"Velocity (Speed)", "mph", 0.44704L},
+        {"Acceleration", "g", 9.80665L},
+        {"Mass", "lbm", 0.45359237L},
+        {"Force (Weight)", "lbf", 4.4482216L},
+        {"Pressure (Stress)", "psi", 6894.7572L},
+        {"Pressure (Stress)", "atm", 101325.0L},
+        {"Angle", "\xB0", 0.017453292519943L},
+        {"Energy (Work)", "kW-hr", 3.6E6L},
+        {"Power", "hp US", 745.69987L},
+        {"Computer Bits", "KB", 1024.0L},
+        {"Magnetic Flux", "Wb", 1E8L},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.category) + " " + row.symbol);

@@ -74,7 +74,8 @@ TEST(DefaultRatesFile, AFileThatCannotBeWrittenIsNamed)
         WriteCurrencyFile(dir.path());
         FAIL();
     } catch (const EFileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.file("Currency.txt") + " (No space left on device)");
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot create file " + dir.file("Currency.txt") + " (No space left on device)");
     }
 }
 
@@ -130,9 +131,14 @@ TEST_P(CurrencyImport, RowsAreReadWordByWord)
         const char* symbol;
         const char* name;
         Extended factor;
-    } rows[] = {{"USD", "American Dollars", 1.0L}, {"GBP", "British Pounds", 1.6832L}, {"KRW", "Korean Won", 0.0007123L},
-                {"XYZ", "Split Name", 2.5L},      {"KPW", "Korean Won", 2.0L},         {"NUL", "", 3.0L},
-                {"//x", "", 1.0L},                 {"usd", "lower case", 4.0L}};
+    } rows[] = {{"USD", "American Dollars", 1.0L},
+                {"GBP", "British Pounds", 1.6832L},
+                {"KRW", "Korean Won", 0.0007123L},
+                {"XYZ", "Split Name", 2.5L},
+                {"KPW", "Korean Won", 2.0L},
+                {"NUL", "", 3.0L},
+                {"//x", "", 1.0L},
+                {"usd", "lower case", 4.0L}};
     ASSERT_EQ(c.UnitCount(), static_cast<int>(std::size(rows)));
     for (int i = 0; i < c.UnitCount(); ++i) {
         SCOPED_TRACE(rows[i].symbol);
@@ -152,10 +158,15 @@ TEST_P(CurrencyImport, BlankLinesAnywherePassOver)
 
 TEST_P(CurrencyImport, AByteOrderMarkAtTheStartIsPassedOver)
 {
-    const TCategory& c = Import("\xEF\xBB\xBF" "GBP British Pounds 1.6832\r\nEUR Euro 1.1\r\n");
+    const TCategory& c = Import("\xEF\xBB\xBF"
+                                "GBP British Pounds 1.6832\r\nEUR Euro 1.1\r\n");
     ASSERT_EQ(c.UnitCount(), 3);
     EXPECT_EQ(c.UnitAt(1).Symbol, "GBP");
-    EXPECT_EQ(TWordReader::FromText("a\r\n\xEF\xBB\xBF" "b").Lines[1][0], "\xEF\xBB\xBF" "b")
+    EXPECT_EQ(TWordReader::FromText("a\r\n\xEF\xBB\xBF"
+                                    "b")
+                  .Lines[1][0],
+              "\xEF\xBB\xBF"
+              "b")
         << "only at the very start";
 }
 

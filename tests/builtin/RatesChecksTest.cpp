@@ -3,8 +3,8 @@
 
 #include "builtin/CurrencyFile.h"
 #include "builtin/PublishedRates.h"
-#include "catalogue/FileAccess.h"
 #include "builtin/RatesMerge.h"
+#include "catalogue/FileAccess.h"
 #include "catalogue/ShownText.h"
 #include "support/TempDir.h"
 
@@ -26,9 +26,12 @@ TEST(RatesChecks, RefusesDatesThatCannotBeRightStatingBothDates)
         {"1999-01-04", "", ""},
         {"2026-12-11", "", "The rates are dated December 11, 2026, more than two days after today, December 8, 2026"},
         {"9999-12-31", "", "The rates are dated December 31, 9999, more than two days after today, December 8, 2026"},
-        {"1999-01-01", "", "The rates are dated January 1, 1999, before the first reference rates of the euro, of January 4, 1999"},
-        {"0000-01-01", "", "The rates are dated January 1, 0000, before the first reference rates of the euro, of January 4, 1999"},
-        {"1999-06-01", "2026-12-04", "The rates are dated June 1, 1999, older than those in the rates file, of December 4, 2026"},
+        {"1999-01-01", "",
+         "The rates are dated January 1, 1999, before the first reference rates of the euro, of January 4, 1999"},
+        {"0000-01-01", "",
+         "The rates are dated January 1, 0000, before the first reference rates of the euro, of January 4, 1999"},
+        {"1999-06-01", "2026-12-04",
+         "The rates are dated June 1, 1999, older than those in the rates file, of December 4, 2026"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.date);

@@ -27,8 +27,8 @@ TEST(RatesLines, AnyTextPassesThroughAField)
 TEST(RatesLines, CountsReadOnlyWholeNumbers)
 {
     const std::pair<const char*, std::uint64_t> cases[] = {
-        {"1024", 1024}, {"0", 0}, {"18446744073709551615", UINT64_MAX}, {"", 0}, {"-5", 0}, {"12kB", 0},
-        {"18446744073709551616", 0}};
+        {"1024", 1024}, {"0", 0},    {"18446744073709551615", UINT64_MAX}, {"", 0},
+        {"-5", 0},      {"12kB", 0}, {"18446744073709551616", 0}};
     for (const auto& [text, value] : cases) EXPECT_EQ(Count(text), value) << text;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "builtin/CurrencyFile.h"
 #include "builtin/RatesMerge.h"
+#include "builtin/CurrencyFile.h"
 #include "builtin/WordRead.h"
 #include "expr/FormatValue.h"
 #include "expr/NumberText.h"
@@ -65,14 +65,26 @@ TEST(PublishedRatesCheck, RefusesWhatCannotBeMerged)
         PublishedRates rates;
         const char* message;
     } rows[] = {
-        {"date of another form", {"07.12.2026", {{"USD", 1.1L}}}, "The date of the rates, \"07.12.2026\", is not a date of the form YYYY-MM-DD"},
-        {"no such day", {"2026-02-29", {{"USD", 1.1L}}}, "The date of the rates, \"2026-02-29\", is not a date of the form YYYY-MM-DD"},
-        {"month 13", {"2026-13-01", {{"USD", 1.1L}}}, "The date of the rates, \"2026-13-01\", is not a date of the form YYYY-MM-DD"},
+        {"date of another form",
+         {"07.12.2026", {{"USD", 1.1L}}},
+         "The date of the rates, \"07.12.2026\", is not a date of the form YYYY-MM-DD"},
+        {"no such day",
+         {"2026-02-29", {{"USD", 1.1L}}},
+         "The date of the rates, \"2026-02-29\", is not a date of the form YYYY-MM-DD"},
+        {"month 13",
+         {"2026-13-01", {{"USD", 1.1L}}},
+         "The date of the rates, \"2026-13-01\", is not a date of the form YYYY-MM-DD"},
         {"no rates", {"2026-12-07", {}}, "The document holds no exchange rates"},
-        {"lower-case code", {"2026-12-07", {{"USD", 1.1L}, {"jpy", 181.0L}}}, "\"jpy\" is not a currency code of three capital letters"},
-        {"code with a blank", {"2026-12-07", {{"USD", 1.1L}, {"J Y", 181.0L}}}, "\"J Y\" is not a currency code of three capital letters"},
+        {"lower-case code",
+         {"2026-12-07", {{"USD", 1.1L}, {"jpy", 181.0L}}},
+         "\"jpy\" is not a currency code of three capital letters"},
+        {"code with a blank",
+         {"2026-12-07", {{"USD", 1.1L}, {"J Y", 181.0L}}},
+         "\"J Y\" is not a currency code of three capital letters"},
         {"repeated code", {"2026-12-07", {{"USD", 1.1L}, {"USD", 1.2L}}}, "The currency USD is listed more than once"},
-        {"euro listed", {"2026-12-07", {{"USD", 1.1L}, {"EUR", 1.0L}}}, "The document lists a rate of the euro against itself"},
+        {"euro listed",
+         {"2026-12-07", {{"USD", 1.1L}, {"EUR", 1.0L}}},
+         "The document lists a rate of the euro against itself"},
         {"zero rate", {"2026-12-07", {{"USD", 1.1L}, {"JPY", 0.0L}}}, "The rate of JPY is not a positive number"},
         {"negative rate", {"2026-12-07", {{"USD", -1.1L}}}, "The rate of USD is not a positive number"},
         {"no US dollar", {"2026-12-07", {{"JPY", 181.0L}}}, msg::NoUsdRate},
@@ -134,8 +146,10 @@ TEST_P(RatesUpdateTest, OverTheDefaultFile)
         const char* name;
         const char* rate;
     } expected[] = {
-        {"JPY", "Japanese Yen", "0.00643299083"}, {"GBP", "British Pounds", "1.333218845"},
-        {"EUR", "Euros", "1.1645"},                {"AFA", "Afghanistan Afghani", "0.0002105"},
+        {"JPY", "Japanese Yen", "0.00643299083"},
+        {"GBP", "British Pounds", "1.333218845"},
+        {"EUR", "Euros", "1.1645"},
+        {"AFA", "Afghanistan Afghani", "0.0002105"},
     };
     for (const auto& row : expected) {
         SCOPED_TRACE(row.symbol);
@@ -196,7 +210,8 @@ TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
         std::string reason;
     } files[] = {
         {"AAA One 1\r\nBBB Two\r\n", "This file either invalid or incomplete."},
-        {"AAA One 1;5\r\nJPY Japanese Yen 0.007\r\n", "the row of JPY does not read as a row; look at the line before it"},
+        {"AAA One 1;5\r\nJPY Japanese Yen 0.007\r\n",
+         "the row of JPY does not read as a row; look at the line before it"},
     };
     for (const auto& file : files) {
         WriteFileText(dir.file("Currency.txt"), file.text);
@@ -204,7 +219,8 @@ TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
             UpdateCurrencyFile(dir.path(), SomeRates(), "x");
             ADD_FAILURE() << file.text;
         } catch (const ERatesError& e) {
-            EXPECT_EQ(std::string(e.what()), "The rates file " + dir.file("Currency.txt") + " cannot be updated: " + file.reason);
+            EXPECT_EQ(std::string(e.what()),
+                      "The rates file " + dir.file("Currency.txt") + " cannot be updated: " + file.reason);
         }
         EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), file.text);
     }
@@ -223,8 +239,8 @@ TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
         UpdateCurrencyFile(dir.path(), SomeRates(), "x");
         FAIL();
     } catch (const ERatesError& e) {
-        EXPECT_EQ(std::string(e.what()), "The rates file " + dir.file("Currency.txt") + " cannot be updated: " +
-                                             msg::RowsRunIntoHeader);
+        EXPECT_EQ(std::string(e.what()),
+                  "The rates file " + dir.file("Currency.txt") + " cannot be updated: " + msg::RowsRunIntoHeader);
     }
     EXPECT_EQ(ReadFileText(dir.file("Currency.txt")), runsOn);
 }
@@ -233,7 +249,8 @@ TEST_P(RatesUpdateTest, AnUnreadableFileIsLeftAlone)
 // too, two it does not, one fixed to the euro, one the file lacks.
 SourceRates FloatRates()
 {
-    return {FloatRatesSource, "https://float.test/usd.xml",
+    return {FloatRatesSource,
+            "https://float.test/usd.xml",
             {{"JPY", 1.0L / 150.0L, "2026-12-08"},
              {"DZD", 1.0L / 129.5L, "2026-12-08", "Algerian Dinar"},
              {"KES", 1.0L / 129.0L, "2026-12-08"},
@@ -247,9 +264,12 @@ TEST(RateOrigins, DaysOfTheHeaderAndOfTheMarks)
         const char* text;
         const char* iso;
     } headers[] = {
-        {"April 16, 1998 EST", "1998-04-16"}, {"December 7, 2026 (European Central Bank)", "2026-12-07"},
-        {"February 29, 2026", ""},            {"April 16, 19", ""},
-        {"Apr 16, 1998", ""},                 {"April 16 1998", ""},
+        {"April 16, 1998 EST", "1998-04-16"},
+        {"December 7, 2026 (European Central Bank)", "2026-12-07"},
+        {"February 29, 2026", ""},
+        {"April 16, 19", ""},
+        {"Apr 16, 1998", ""},
+        {"April 16 1998", ""},
     };
     for (const auto& header : headers) EXPECT_EQ(IsoFromLongDate(header.text), header.iso) << header.text;
 

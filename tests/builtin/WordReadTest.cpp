@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "builtin/RatesMerge.h"
 #include "builtin/WordRead.h"
+#include "builtin/RatesMerge.h"
 #include "catalogue/ValueStream.h"
 #include "support/TempDir.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/FileAccess.h"
 #include "builtin/CurrencyFile.h"
 #include "builtin/RatesMerge.h"
 #include "catalogue/Category.h"
-#include "catalogue/FileAccess.h"
 #include "catalogue/UnitTable.h"
 #include "catalogue/ValueStream.h"
 #include "support/FailingFiles.h"
@@ -56,7 +56,9 @@ const Writer Writers[] = {
          UpdateCurrencyFile(dir, rates, "https://example.invalid/rates.xml");
      }},
     {"table saved as CSV over an older one", "t.csv",
-     [](const std::string& dir) { SaveTableAsCsv(dir + "t.csv", {"Length", "1", "m"}, {{"m", "meters", "1"}}); },
+     [](const std::string& dir) {
+         SaveTableAsCsv(dir + "t.csv", {"Length", "1", "m"}, {{"m", "meters", "1"}});
+     },
      [](const std::string& dir) {
          std::vector<TableRow> rows;
          for (int i = 0; i < 2000; ++i) rows.push_back({"u" + std::to_string(i), "unit, \"" + std::to_string(i), "1"});
@@ -105,10 +107,10 @@ TEST(SaveUnderFailure, EveryStepCanFailAndTheOldFileSurvives)
             EXPECT_EQ(test::DirectoryContent(dir.path()), after);
             break;
         }
-        EXPECT_EQ(failedSteps, (std::set<std::string>{"create", "attributes", "write", "flush", "sync", "close", "rename"}));
+        EXPECT_EQ(failedSteps,
+                  (std::set<std::string>{"create", "attributes", "write", "flush", "sync", "close", "rename"}));
     }
 }
-
 
 void SaveText(const std::string& path, const std::string& text)
 {
@@ -137,13 +139,14 @@ TEST(SaveUnderRace, TwoWritersLeaveOneWholeFile)
     for (int round = 0; round < 100; ++round) {
         std::string failures[2];
         std::thread writers[2];
-        for (int w = 0; w < 2; ++w) writers[w] = std::thread([&, w] {
-            try {
-                SaveText(path, texts[w]);
-            } catch (const std::exception& e) {
-                failures[w] = e.what();
-            }
-        });
+        for (int w = 0; w < 2; ++w)
+            writers[w] = std::thread([&, w] {
+                try {
+                    SaveText(path, texts[w]);
+                } catch (const std::exception& e) {
+                    failures[w] = e.what();
+                }
+            });
         for (std::thread& t : writers) t.join();
         ASSERT_EQ(failures[0] + failures[1], "") << "round " << round;
         const std::string now = test::ReadFileText(path);

@@ -88,8 +88,14 @@ TEST(PackageFile, IntegersUseTheShortestForm)
     struct Row {
         std::int32_t value;
         const char* bytes;
-    } rows[] = {{0, "02 00"}, {-1, "02 FF"}, {127, "02 7F"}, {-128, "02 80"}, {200, "03 C8 00"},
-                {-32768, "03 00 80"}, {40000, "04 40 9C 00 00"}, {-2147483647 - 1, "04 00 00 00 80"}};
+    } rows[] = {{0, "02 00"},
+                {-1, "02 FF"},
+                {127, "02 7F"},
+                {-128, "02 80"},
+                {200, "03 C8 00"},
+                {-32768, "03 00 80"},
+                {40000, "04 40 9C 00 00"},
+                {-2147483647 - 1, "04 00 00 00 80"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.value);
         TCategory c;
@@ -168,9 +174,8 @@ TEST(PackageFile, TolerantReadsOfFactorsAndBooleans)
 {
     TempDir dir;
     // Factor stored as the integer 3 (02 03), Custom as the byte 07 (reads false).
-    WriteFileBytes(dir.file("t.qv"),
-                   HexBytes("09 06 01 50 01 06 01 43 01 06 01 75 06 00 02 03 07 08 00 "
-                            "03 E8 03 02 00 02 00 02 00 09 00"));
+    WriteFileBytes(dir.file("t.qv"), HexBytes("09 06 01 50 01 06 01 43 01 06 01 75 06 00 02 03 07 08 00 "
+                                              "03 E8 03 02 00 02 00 02 00 09 00"));
     TCategories cats;
     cats.LoadFromFile(dir.file("t.qv"));
     const TCategory& c = cats.CategoryAt(0);
@@ -192,7 +197,8 @@ TEST(PackageFile, FileCutShortKeepsTheCategoriesBeforeTheFault)
     Bytes bytes = ReadFileBytes(dir.file("full.qv"));
 
     // Cut inside the second unit record of "Second": after its symbol.
-    const std::string marker = "\x06\x01" "c";
+    const std::string marker = "\x06\x01"
+                               "c";
     auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
     ASSERT_NE(at, bytes.end());
     bytes.erase(at + 3, bytes.end());
@@ -288,8 +294,9 @@ TEST(PackageFile, StoredPositionsOutsideTheUnitsLoadAndAreCheckedOnUse)
 {
     TempDir dir;
     // One category with one unit; DefaultIndex 5, EntryIndex 9, SelectedIndex -3.
-    WriteFileBytes(dir.file("p.qv"), HexBytes("09 06 01 50 01 06 01 43 01 06 01 75 06 00 05 00 00 00 00 00 00 00 80 "
-                                              "FF 3F 09 08 00 05 00 00 00 00 00 00 00 80 FF 3F 02 05 02 09 02 FD 09 00"));
+    WriteFileBytes(dir.file("p.qv"),
+                   HexBytes("09 06 01 50 01 06 01 43 01 06 01 75 06 00 05 00 00 00 00 00 00 00 80 "
+                            "FF 3F 09 08 00 05 00 00 00 00 00 00 00 80 FF 3F 02 05 02 09 02 FD 09 00"));
     TCategories cats;
     cats.LoadFromFile(dir.file("p.qv"));
     const TCategory& c = cats.CategoryAt(0);

@@ -178,7 +178,10 @@ TEST_F(PackagesTest, FailedLoadDuringASwitchKeepsTheCurrentPackage)
     WritePackage("a.qv", "A", true, "FromA");
     WritePackage("b.qv", "B", false, "FromB");
     Start();
-    test::WriteFileText(dir.file("b.qv"), std::string("\x08\x06\x01" "B\x01\x06\x05" "Br", 9));
+    test::WriteFileText(dir.file("b.qv"), std::string("\x08\x06\x01"
+                                                      "B\x01\x06\x05"
+                                                      "Br",
+                                                      9));
     EXPECT_THROW(SwitchPackage("B"), EReadError);
     EXPECT_EQ(Catalogue.Caption, "A");
     ASSERT_EQ(Catalogue.CategoryCount(), 1);

@@ -24,10 +24,8 @@ struct TemperatureCase {
 TEST(Temperature, FormulasBetweenAllFourScales)
 {
     const TemperatureCase cases[] = {
-        {0, 100.0L, {100.0L, 212.0L, 373.15L, 671.67L}},
-        {1, 32.0L, {0.0L, 32.0L, 273.15L, 491.67L}},
-        {1, -40.0L, {-40.0L, -40.0L, 233.15L, 419.67L}},
-        {2, 0.0L, {-273.15L, -459.67L, 0.0L, 0.0L}},
+        {0, 100.0L, {100.0L, 212.0L, 373.15L, 671.67L}}, {1, 32.0L, {0.0L, 32.0L, 273.15L, 491.67L}},
+        {1, -40.0L, {-40.0L, -40.0L, 233.15L, 419.67L}}, {2, 0.0L, {-273.15L, -459.67L, 0.0L, 0.0L}},
         {3, 491.67L, {0.0L, 32.0L, 273.15L, 491.67L}},
     };
     for (const TemperatureCase& tc : cases) {

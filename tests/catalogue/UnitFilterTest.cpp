@@ -19,27 +19,35 @@ TEST(UnitFilter, MatchesSymbolOrDefinitionBlindToCaseAndAccents)
         {"ft", "ft", "feet", true},
         {"FEE", "ft", "feet", true},
         {"jpy", "JPY", "Japanese yen", true},
-        {"metre", "m", "M\xE8tre", true},                    // Mètre
-        {"\xC9T\xC9", "x", "ete", true},                     // ÉTÉ finds "ete"
+        {"metre", "m", "M\xE8tre", true},  // Mètre
+        {"\xC9T\xC9", "x", "ete", true},   // ÉTÉ finds "ete"
         {"celsius", "C\xB0", "degrees Celsius", true},
-        {"\xB5m", "\xB5m", "micrometers", true},             // µm
-        {"s", "x", "\x8A", true},                            // Š
-        {"ae", "x", "\xE6on", false},                        // æ is a letter of its own
-        {"\xF7", "\xD7", "times", false},                    // ÷ is not ×
+        {"\xB5m", "\xB5m", "micrometers", true},  // µm
+        {"s", "x", "\x8A", true},                 // Š
+        {"ae", "x", "\xE6on", false},             // æ is a letter of its own
+        {"\xF7", "\xD7", "times", false},         // ÷ is not ×
         {"yard", "ft", "feet", false},
         {"feet and more", "ft", "feet", false},
         // What people type for the characters their keyboard lacks.
         {"m2", "m\xB2", "meters\xB2", true},
         {"cm3", "cm\xB3", "centimeters\xB3", true},
         {"ul", "\xB5l", "microliters", true},
-        {"um", "\xB5", "microns", false},                  // µ alone is not µm
+        {"um", "\xB5", "microns", false},  // µ alone is not µm
         {"degC", "C\xB0", "Celsius", true},
         {"DEGf", "F\xB0", "Fahrenheit", true},
-        {"\xB0" "C", "C\xB0", "Celsius", true},             // °C
+        {"\xB0"
+         "C",
+         "C\xB0", "Celsius", true},  // °C
         {"C", "C\xB0", "Celsius", true},
         {"degC", "F\xB0", "Fahrenheit", false},
-        {"degC", "J/kg\xB0" "C", "joules/kilogram", true},
-        {"degC", "x", "0\xB0" "C", true},                   // in a definition
+        {"degC",
+         "J/kg\xB0"
+         "C",
+         "joules/kilogram", true},
+        {"degC", "x",
+         "0\xB0"
+         "C",
+         true},  // in a definition
         {"deg", "\xB0", "of arc", true},
         {"deg", "x", "degrees", true},
         {"degrees", "\xB0", "of arc", false},
@@ -84,8 +92,8 @@ TEST(UnitFilter, SymbolTypedPicksTheOneUnitNamed)
         const char* typed;
         std::int32_t unit;
     } rows[] = {
-        {"mil", 1}, {"MIL", 1}, {"mm", 2}, {"Mm", 3}, {"MM", -1},  // mm and Mm fold alike
-        {"degC", 4}, {"m2", 5}, {"mu", 0}, {"mi", -1}, {"", -1},
+        {"mil", 1},  {"MIL", 1}, {"mm", 2}, {"Mm", 3},  {"MM", -1},  // mm and Mm fold alike
+        {"degC", 4}, {"m2", 5},  {"mu", 0}, {"mi", -1}, {"", -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
@@ -93,7 +101,9 @@ TEST(UnitFilter, SymbolTypedPicksTheOneUnitNamed)
     }
     EXPECT_EQ(SymbolTyped(c, {0, 2}, "mil"), -1) << "only the listed units";
     EXPECT_EQ(FoldForSearch("degC"), FoldForSearch("C\xB0"));
-    EXPECT_EQ(FoldForSearch("\xB0" "C"), FoldForSearch("C\xB0"));
+    EXPECT_EQ(FoldForSearch("\xB0"
+                            "C"),
+              FoldForSearch("C\xB0"));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The resolver over the 36 built-in categories: what each typed text
 // resolves to, where it must ask, and what it suggests.
+#include "catalogue/UnitResolver.h"
 #include "builtin/BuildCats.h"
 #include "catalogue/UnitAliases.h"
-#include "catalogue/UnitResolver.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,8 @@ protected:
         case O::Unrelated: return "unrelated";
         case O::Ambiguous: {
             std::string text = "?";
-            for (const ConversionUnits& c : a.Choices) text += (text.size() > 1 ? "|" : "") + CategoryName(c.Category) + ":" + Symbol(c.Category, c.From);
+            for (const ConversionUnits& c : a.Choices)
+                text += (text.size() > 1 ? "|" : "") + CategoryName(c.Category) + ":" + Symbol(c.Category, c.From);
             return text;
         }
         case O::Resolved: break;
@@ -56,7 +57,10 @@ TEST_F(Resolver, ResolvesFromAndToTogether)
         // Symbols of other categories are aliases in the one both share.
         {"F", {"C"}, "Temperature: F\xB0 > C\xB0"},
         {"C", {"F"}, "Temperature: C\xB0 > F\xB0"},
-        {"\xB0" "C", {"degF", "kelvin"}, "Temperature: C\xB0 > F\xB0 > K"},
+        {"\xB0"
+         "C",
+         {"degF", "kelvin"},
+         "Temperature: C\xB0 > F\xB0 > K"},
         // Another letter case never turns one prefix into another.
         {"Mg", {"kg"}, "Mass: tonne > kg"},
         {"Ms", {"s"}, "unknown 0"},
@@ -72,7 +76,10 @@ TEST_F(Resolver, ResolvesFromAndToTogether)
         {"GiB", {"MB"}, "Computer Bits: GB > MB"},
         {"meter", {"foot", "inch", "miles"}, "Length: m > ft > in > mi"},
         {"um", {"\xB5m", "micron"}, "Length: \xB5 > \xB5 > \xB5"},
-        {"uF", {"pF"}, "Capacitance: \xB5" "F > pF"},
+        {"uF",
+         {"pF"},
+         "Capacitance: \xB5"
+         "F > pF"},
         {"lb", {"kg"}, "Mass: lbm > kg"},
         {"LBS", {"g"}, "Mass: lbm > g"},
         {"hour", {"min", "sec"}, "Time: hr > min > s"},
@@ -138,7 +145,7 @@ TEST_F(Resolver, SuggestsCloseSpellings)
         const char* expected;  // among the suggestions; "" for none at all
     };
     const Case cases[] = {
-        {"galon", "gallon"}, {"Mg", "mg"}, {"mpa", "MPa"}, {"MW", "W"}, {"fahrenhiet", "fahrenheit"},
+        {"galon", "gallon"},       {"Mg", "mg"},   {"mpa", "MPa"}, {"MW", "W"}, {"fahrenhiet", "fahrenheit"},
         {"kilometr", "kilometre"}, {"xyzzyq", ""},
     };
     const UnitResolver resolver(catalogue);
@@ -163,9 +170,16 @@ TEST_F(Resolver, SearchRanksExactThenAliasThenPrefixThenWordsThenContaining)
         const char* first;  // "Category:symbol" of the first hit
     };
     const Case cases[] = {
-        {"knot", "Velocity (Speed):knot"}, {"kn", "Velocity (Speed):knot"}, {"psi", "Pressure (Stress):psi"},
-        {"m2", "Area:m\xB2"}, {"acre", "Area:a"}, {"degC", "Temperature:C\xB0"}, {"mil", "Length:mil"},
-        {"KNO", "Velocity (Speed):knot"}, {"soundspeed", "Velocity (Speed):mach"}, {"furlo", "Length:furlong"},
+        {"knot", "Velocity (Speed):knot"},
+        {"kn", "Velocity (Speed):knot"},
+        {"psi", "Pressure (Stress):psi"},
+        {"m2", "Area:m\xB2"},
+        {"acre", "Area:a"},
+        {"degC", "Temperature:C\xB0"},
+        {"mil", "Length:mil"},
+        {"KNO", "Velocity (Speed):knot"},
+        {"soundspeed", "Velocity (Speed):mach"},
+        {"furlo", "Length:furlong"},
     };
     const UnitResolver resolver(catalogue);
     for (const Case& c : cases) {

@@ -24,11 +24,12 @@ TEST(UnitTable, TextAndHtmlKeepOneRowPerUnit)
     EXPECT_EQ(TableAsText(Rows), "m\tmeters\t0,3048\n"
                                  "\xB5m\tmicro<meters> & \"more\"\t304800\n"
                                  "x\ta, \"b\" c\t1,5e-3\n");
-    EXPECT_EQ(TableAsHtml(Rows), "<table>\n"
-                                 "<tr><td>m</td><td>meters</td><td>0,3048</td></tr>\n"
-                                 "<tr><td>\xB5m</td><td>micro&lt;meters&gt; &amp; &quot;more&quot;</td><td>304800</td></tr>\n"
-                                 "<tr><td>x</td><td>a, &quot;b&quot;\tc</td><td>1,5e-3</td></tr>\n"
-                                 "</table>\n");
+    EXPECT_EQ(TableAsHtml(Rows),
+              "<table>\n"
+              "<tr><td>m</td><td>meters</td><td>0,3048</td></tr>\n"
+              "<tr><td>\xB5m</td><td>micro&lt;meters&gt; &amp; &quot;more&quot;</td><td>304800</td></tr>\n"
+              "<tr><td>x</td><td>a, &quot;b&quot;\tc</td><td>1,5e-3</td></tr>\n"
+              "</table>\n");
     EXPECT_EQ(TableAsText({}), "");
 }
 

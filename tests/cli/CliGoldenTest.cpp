@@ -55,7 +55,8 @@ std::vector<GoldenCase> ReadCases(const fs::path& file)
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (line.size() >= 1 && line[0] == '$') {
-            cases.push_back({file.filename().string() + ":" + std::to_string(number), SplitArgs(line.substr(1)), {}, {}, {}, 0});
+            cases.push_back(
+                {file.filename().string() + ":" + std::to_string(number), SplitArgs(line.substr(1)), {}, {}, {}, 0});
             continue;
         }
         if (cases.empty() || line.empty()) continue;
@@ -64,7 +65,8 @@ std::vector<GoldenCase> ReadCases(const fs::path& file)
         switch (line[0]) {
         case '|': {
             const std::size_t arrow = rest.find(" => ");
-            std::string input = rest.substr(0, arrow), output = arrow == std::string::npos ? "" : rest.substr(arrow + 4);
+            std::string input = rest.substr(0, arrow),
+                        output = arrow == std::string::npos ? "" : rest.substr(arrow + 4);
             while (!input.empty() && input.back() == ' ') input.pop_back();
             c.input += input + '\n';
             c.out += output + '\n';

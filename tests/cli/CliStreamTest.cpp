@@ -82,7 +82,8 @@ TEST_F(CliRuns, UnreadableOrOverlongInputIsSaid)
     EXPECT_EQ(test::WaitWithin(child.pid, 10000), 5);
     EXPECT_EQ(err, "quantova-cli: cannot read standard input: Is a directory\n");
 
-    const test::CliResult r = Run({"--builtin", "-b"}, "1 in cm\n" + std::string(1536 * 1024, '7') + " in cm\n1 in m\n");
+    const test::CliResult r = Run({"--builtin", "-b"},
+                                  "1 in cm\n" + std::string(1536 * 1024, '7') + " in cm\n1 in m\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "2.54\n\n0.0254\n");
     EXPECT_EQ(r.err, "quantova-cli: line 2: the line is longer than 1 MiB; skipped\n");
@@ -91,12 +92,14 @@ TEST_F(CliRuns, UnreadableOrOverlongInputIsSaid)
 TEST_F(CliRuns, ADamagedRatesFileCostsCurrencyAlone)
 {
     test::WriteFileText(program + "Currency.txt", "GBP British Pounds\r\n");
-    const std::string reason = "quantova-cli: Currency is left out: cannot read the rates file " + program + "Currency.txt: ";
+    const std::string reason = "quantova-cli: Currency is left out: cannot read the rates file " + program +
+                               "Currency.txt: ";
     test::CliResult r = Run({"-q", "1", "in", "cm"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "2.54\n");
     EXPECT_EQ(r.err, "");
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"-q", "1", "GBP", "USD"}, {"-q", "-l", "Currency"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"-q", "1", "GBP", "USD"}, {"-q", "-l", "Currency"}}) {
         r = Run(args);
         EXPECT_EQ(r.status, 5);
         EXPECT_EQ(r.err.rfind(reason, 0), 0u) << r.err;
@@ -114,7 +117,8 @@ TEST_F(CliRuns, ControlCharactersNeverReachTheTerminal)
     EXPECT_EQ(table.out.find_first_of("\x1b\x07"), std::string::npos);
     EXPECT_NE(table.out.find("EV?]0;owned?  Evil"), std::string::npos) << table.out;
     for (const char* format : {"tsv", "csv"})
-        EXPECT_EQ(Run({"-q", "-l", "Currency", "-f", format}).out.find_first_of("\x1b\x07"), std::string::npos) << format;
+        EXPECT_EQ(Run({"-q", "-l", "Currency", "-f", format}).out.find_first_of("\x1b\x07"), std::string::npos)
+            << format;
     EXPECT_NE(Run({"-q", "-l", "Currency", "-f", "json"}).out.find("\"EV\\u001b]0;owned\\u0007\""), std::string::npos);
     const test::CliResult message = Run({"-q", "1", "\x1b[2J", "m"});
     EXPECT_EQ(message.status, 3);
@@ -139,8 +143,10 @@ TEST_F(CliRuns, CompletionsOfferCategoriesAndUnitsInEachShell)
     EXPECT_EQ(InShell("bash", bash + "c --form"), "--format\n");
 
     // zsh: the helpers, with compadd printing what it would offer.
-    const std::string zsh = "_arguments() { : }; compadd() { print -l -- \"${(@P)${@[-1]}}\" }; _call_program() { shift; \"$@\" }; "
-                            "source '" + completions + "/_quantova-cli'; words=('" + cli + "' --builtin ";
+    const std::string zsh =
+        "_arguments() { : }; compadd() { print -l -- \"${(@P)${@[-1]}}\" }; _call_program() { shift; \"$@\" }; "
+        "source '" +
+        completions + "/_quantova-cli'; words=('" + cli + "' --builtin ";
     if (auto units = InShell("zsh", zsh + "1 k); CURRENT=4; _quantova_cli_units")) {
         EXPECT_NE(units->find("\nknot\n"), std::string::npos);
     }

@@ -55,7 +55,8 @@ protected:
         env.push_back("XDG_DATA_HOME=" + root.path() + "data");
         env.push_back("HOME=" + root.path());
         for (char** e = environ; *e; ++e)
-            if (std::string_view(*e).substr(0, 14) != "XDG_DATA_HOME=" && std::string_view(*e).substr(0, 5) != "HOME=") env.push_back(*e);
+            if (std::string_view(*e).substr(0, 14) != "XDG_DATA_HOME=" && std::string_view(*e).substr(0, 5) != "HOME=")
+                env.push_back(*e);
         std::vector<char*> cenv;
         for (std::string& e : env) cenv.push_back(e.data());
         cenv.push_back(nullptr);
@@ -130,8 +131,11 @@ TEST_F(Cli, ConvertsWithTheBuiltInCategories)
         {"precision", {"--precision", "18", "sqrt2", "in", "in"}, 0, "1.41421356237309505\n", ""},
         {"scientific", {"--scientific", "1234.5", "in", "in"}, 0, "1.23450e+3\n", ""},
         {"category settles", {"--category", "angle", "1", "min", "s"}, 0, "60\n", ""},
-        {"format with named targets", {"--format", "tsv", "1", "ft", "in"}, 0,
-         "symbol\tdefinition\tvalue\nin\tinches\t12\n", ""},
+        {"format with named targets",
+         {"--format", "tsv", "1", "ft", "in"},
+         0,
+         "symbol\tdefinition\tvalue\nin\tinches\t12\n",
+         ""},
         {"no arguments", {}, 2, "", "needs a VALUE and a FROM unit"},
         {"precision out of range", {"--precision", "19", "1", "m", "ft"}, 2, "", "--precision"},
         {"unknown format", {"--format", "xml", "1", "m", "ft"}, 2, "", "--format"},
@@ -141,7 +145,11 @@ TEST_F(Cli, ConvertsWithTheBuiltInCategories)
         {"unknown unit", {"1", "parsec", "xyz"}, 3, "", "unknown unit 'xyz'"},
         {"units of two categories", {"1", "m", "kg"}, 3, "", "not of one category ('m' is in"},
         {"ambiguous units", {"1", "min", "s"}, 3, "", "several categories (Time, Angle); choose one with --category"},
-        {"ambiguous unit list", {"1", "m"}, 3, "", "'m' is a unit of several categories: m (meters) in Length; m (milli) in Metric Prefixes"},
+        {"ambiguous unit list",
+         {"1", "m"},
+         3,
+         "",
+         "'m' is a unit of several categories: m (meters) in Length; m (milli) in Metric Prefixes"},
         {"unit not in the category", {"--category", "Time", "1", "rad", "s"}, 3, "", "no unit 'rad' in Time"},
         {"unknown category", {"--list", "Nope"}, 3, "", "unknown category 'Nope'"},
         {"evaluator message", {"2+", "m", "ft"}, 4, "", "Entry could not be evaluated: invalid expression"},
@@ -159,20 +167,39 @@ TEST_F(Cli, WritesEveryFormatFromAPackageFile)
     const std::string package = root.file("trip.qv");
     WritePackage(package);
     const Case cases[] = {
-        {"table", {"1", "km"}, 0, "m   meters              1000\nkm  kilometers, metric  1\nµm  micrometers         1e9\n", ""},
-        {"tsv", {"--format", "tsv", "1", "m"}, 0,
-         "symbol\tdefinition\tvalue\nm\tmeters\t1\nkm\tkilometers, metric\t0.001\nµm\tmicrometers\t1e6\n", ""},
-        {"csv", {"--format", "csv", "--precision", "3", "2", "mi"}, 0,
-         "symbol,definition,value\nm,meters,3.22e3\nkm,\"kilometers, metric\",3.22\nµm,micrometers,3.22e9\n", ""},
-        {"json", {"--format", "json", "1", "µm", "km"}, 0,
-         "[\n  {\"symbol\": \"km\", \"definition\": \"kilometers, metric\", \"value\": 1e-9}\n]\n", ""},
+        {"table",
+         {"1", "km"},
+         0,
+         "m   meters              1000\nkm  kilometers, metric  1\nµm  micrometers         1e9\n",
+         ""},
+        {"tsv",
+         {"--format", "tsv", "1", "m"},
+         0,
+         "symbol\tdefinition\tvalue\nm\tmeters\t1\nkm\tkilometers, metric\t0.001\nµm\tmicrometers\t1e6\n",
+         ""},
+        {"csv",
+         {"--format", "csv", "--precision", "3", "2", "mi"},
+         0,
+         "symbol,definition,value\nm,meters,3.22e3\nkm,\"kilometers, metric\",3.22\nµm,micrometers,3.22e9\n",
+         ""},
+        {"json",
+         {"--format", "json", "1", "µm", "km"},
+         0,
+         "[\n  {\"symbol\": \"km\", \"definition\": \"kilometers, metric\", \"value\": 1e-9}\n]\n",
+         ""},
         {"hidden unit as source", {"1", "mi", "m"}, 0, "1609.34\n", ""},
         {"categories", {"--list"}, 0, "Distance\n", ""},
-        {"categories, json", {"--list", "--format", "json"}, 0,
-         "[\n  {\"category\": \"Distance\", \"units\": 4}\n]\n", ""},
-        {"units and factors", {"--list", "distance"}, 0,
+        {"categories, json",
+         {"--list", "--format", "json"},
+         0,
+         "[\n  {\"category\": \"Distance\", \"units\": 4}\n]\n",
+         ""},
+        {"units and factors",
+         {"--list", "distance"},
+         0,
          "m   meters              1         default\nkm  kilometers, metric  1000\nµm  micrometers         1E-6\n"
-         "mi  miles               1609.344  hidden\n", ""},
+         "mi  miles               1609.344  hidden\n",
+         ""},
         {"unreadable package", {"1", "m", "ft"}, 5, "", "cannot read the package /nonexistent/a.qv: Cannot open file"},
     };
     for (const Case& c : cases) {
@@ -198,10 +225,14 @@ TEST_F(Cli, EveryUnitListsTheRowsThatCannotBeConverted)
     const std::string path = root.file("old.qv");
     package.SaveToFile(path);
     const Case cases[] = {
-        {"zero factor", {"1", "km"}, 4,
+        {"zero factor",
+         {"1", "km"},
+         4,
          "m   meters       1000\nkm  kilometers   1\nfm  femtometers  1e18\nzf  zero factor  division by zero\n",
          "quantova-cli: zf: Floating point division by zero\n"},
-        {"overflow", {"--format", "csv", "1e4930", "m"}, 4,
+        {"overflow",
+         {"--format", "csv", "1e4930", "m"},
+         4,
          "symbol,definition,value\nm,meters,1e4930\nkm,kilometers,1e4927\nfm,femtometers,overflow\n"
          "zf,zero factor,division by zero\n",
          "quantova-cli: fm: Floating point overflow\nquantova-cli: zf: Floating point division by zero\n"},
@@ -216,10 +247,12 @@ TEST_F(Cli, EveryUnitListsTheRowsThatCannotBeConverted)
 
 TEST_F(Cli, BatchGoesOnAfterABadLine)
 {
-    const Result r = Run({"--builtin", "--batch"}, "1 in cm\n\n2 xyzzyx cm\n3 ft surv m\n1/0 m ft\n12\t in\t ft\r\n1 in m");
+    const Result r = Run({"--builtin", "--batch"},
+                         "1 in cm\n\n2 xyzzyx cm\n3 ft surv m\n1/0 m ft\n12\t in\t ft\r\n1 in m");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "2.54\n\n\n0.914402\n\n1\n0.0254\n");
-    EXPECT_EQ(r.err, "quantova-cli: line 3: unknown unit 'xyzzyx'\nquantova-cli: line 5: Floating point division by zero\n");
+    EXPECT_EQ(r.err,
+              "quantova-cli: line 3: unknown unit 'xyzzyx'\nquantova-cli: line 5: Floating point division by zero\n");
 
     const Result good = Run({"--builtin", "--batch", "--precision", "3"}, "1 mi km\n-40 Celsius Fahrenheit\n");
     EXPECT_EQ(good.status, 0) << good.err;
@@ -236,7 +269,8 @@ TEST_F(Cli, BatchGoesOnAfterABadLine)
     const Result many = Run({"--builtin", "--batch", "--precision", "18"}, input);
     EXPECT_EQ(many.status, 1);
     EXPECT_TRUE(many.out == expected);
-    EXPECT_EQ(many.err, "quantova-cli: line 2: unknown unit 'xyzzyx'\nquantova-cli: line 15001: unknown unit 'xyzzyx'\n");
+    EXPECT_EQ(many.err,
+              "quantova-cli: line 2: unknown unit 'xyzzyx'\nquantova-cli: line 15001: unknown unit 'xyzzyx'\n");
 
     const Result angles = Run({"--builtin", "--batch", "--category", "angle"}, "1 min s\n1 rev degrees\n");
     EXPECT_EQ(angles.status, 0) << angles.err;
@@ -291,7 +325,6 @@ TEST_F(Cli, LocaleSeparatorOnlyWhenAsked)
     EXPECT_NE(json.out.find("\"value\": 0.0015}"), std::string::npos) << json.out;
 }
 
-
 TEST_F(Cli, UpdatesTheRatesFileOrSaysWhyNot)
 {
     fs::copy_file(QUANTOVA_UPDATE_RATES_BINARY, program + "quantova-update-rates");
@@ -302,7 +335,8 @@ TEST_F(Cli, UpdatesTheRatesFileOrSaysWhyNot)
     // and the second is named. The count of old rates follows the clock.
     const Result first = Run({"--update-rates", server.Url(), root.file("none.xml")});
     EXPECT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out.rfind("Rates of December 7, 2026: 53 currencies changed, 8 of them added. ", 0), 0u) << first.out;
+    EXPECT_EQ(first.out.rfind("Rates of December 7, 2026: 53 currencies changed, 8 of them added. ", 0), 0u)
+        << first.out;
     EXPECT_NE(first.out.find(" rates are older than 30 days. The rates from " + root.file("none.xml") +
                              " are missing: Cannot open file " + root.file("none.xml") + ".\n"),
               std::string::npos)
@@ -314,7 +348,10 @@ TEST_F(Cli, UpdatesTheRatesFileOrSaysWhyNot)
 
     const std::string after = test::ReadFileText(rates);
     const Case cases[] = {
-        {"HTTP error", {"--update-rates", server.Url("/missing")}, 6, "",
+        {"HTTP error",
+         {"--update-rates", server.Url("/missing")},
+         6,
+         "",
          "quantova-cli: 127.0.0.1 answered with HTTP status 404.\n"},
         {"no such file", {"--update-rates", root.file("none.xml")}, 5, "", "Cannot open file " + root.file("none.xml")},
         {"with a conversion", {"1", "m", "--update-rates", server.Url()}, 2, "", "--update-rates takes addresses"},

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/UnitSource.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/CurrencyFile.h"
 #include "catalogue/UnitAliases.h"
 #include "catalogue/UnitResolver.h"
-#include "cli/UnitSource.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

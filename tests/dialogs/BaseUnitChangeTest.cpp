@@ -49,8 +49,8 @@ TEST_F(BaseUnitChangeTest, OffersEveryUnitAndEnterTakesTheFirst)
                   QStringLiteral("You have deleted the Default Unit for Length!\n\n"
                                  "Please select a new Default Unit from the available units at the left."));
         auto* list = Control<QListWidget>(dialog, "UnitList");
-        EXPECT_EQ(Entries(list),
-                  QStringList({QStringLiteral("m (meters)"), QStringLiteral("ft (feet)"), QStringLiteral("km (kilometers)")}));
+        EXPECT_EQ(Entries(list), QStringList({QStringLiteral("m (meters)"), QStringLiteral("ft (feet)"),
+                                              QStringLiteral("km (kilometers)")}));
         ASSERT_EQ(list->selectedItems().size(), 1);
         EXPECT_EQ(list->row(list->selectedItems().front()), 0);
         EXPECT_EQ(dialog->findChildren<QPushButton*>().size(), 1);

@@ -17,7 +17,10 @@ namespace qv::test {
 namespace {
 
 template <typename T>
-std::unique_ptr<QDialog> Make() { return std::make_unique<T>(); }
+std::unique_ptr<QDialog> Make()
+{
+    return std::make_unique<T>();
+}
 
 struct FrameRow {
     const char* Title;
@@ -51,7 +54,8 @@ TEST(DialogFrameTest, FixedSizeCentredWithoutTitleBarButtons)
                                         screen.y() + screen.height() / 2 - row.Client.height() / 2));
         const Qt::WindowFlags flags = dialog->windowFlags();
         EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
-        EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+        EXPECT_FALSE(flags &
+                     (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
         EXPECT_TRUE(Control<QPushButton>(dialog.get(), row.DefaultButton)->isDefault());
         if (row.CancelButton) {
             EXPECT_EQ(Control<QPushButton>(dialog.get(), row.CancelButton)->text(), QStringLiteral("Cancel"));

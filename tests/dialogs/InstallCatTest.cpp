@@ -19,8 +19,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace qv {
 namespace {
@@ -64,7 +64,8 @@ class InstallCatTest : public testing::Test {
 protected:
     void TearDown() override { ResetPackageState(); }
 
-    template <typename T> T* Child(const char* name)
+    template <typename T>
+    T* Child(const char* name)
     {
         T* child = dialog.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(child, nullptr) << name;
@@ -101,8 +102,8 @@ protected:
 
     // The state of a fresh showing; the messages must fit above the buttons.
     // Without Cancel there is no way out but OK: Esc and closing do nothing.
-    void ExpectFreshShowing(const char* captionText, bool readOnly, const char* message1,
-                            const char* message2, bool cancelOn)
+    void ExpectFreshShowing(const char* captionText, bool readOnly, const char* message1, const char* message2,
+                            bool cancelOn)
     {
         EXPECT_EQ(caption->text(), QString::fromLatin1(captionText));
         EXPECT_EQ(caption->isReadOnly(), readOnly);
@@ -171,8 +172,7 @@ TEST_F(InstallCatTest, FirstStartOffersOnlyOkAndCreatesTheProposedPackage)
     int result = -1;
     const StartUpResult started = StartUp(dir.path(), [&] {
         result = Run([&] {
-            ExpectFreshShowing("Custom Category", false, installtext::NoPackage1, installtext::NoPackage2,
-                               false);
+            ExpectFreshShowing("Custom Category", false, installtext::NoPackage1, installtext::NoPackage2, false);
             Select(catList, {"Length"});
             add->click();
             Key(caption, Qt::Key_Return);

@@ -27,8 +27,8 @@ std::string Place(const TCategories& catalogue, std::int32_t category, std::int3
 struct LineCase {
     const char* typed;
     ConversionLine::Kind kind;
-    const char* first;   // the box's first line (UTF-8), at precision 6
-    const char* from;    // "symbol / category", or of a problem the first choice
+    const char* first;  // the box's first line (UTF-8), at precision 6
+    const char* from;   // "symbol / category", or of a problem the first choice
 };
 
 void Check(const TCategories& catalogue, const LineCase& c, int precision = 6, bool scientific = false)

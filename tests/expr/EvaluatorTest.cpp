@@ -177,7 +177,10 @@ TEST_F(EvaluatorTest, ErrorMessages)
         {"factorial too large", "1755!", Overflow},
         {"factorial of a huge number", "1E18!", Overflow},
         {"square root of a negative", "sqrt(-1)", InvalidOp},
-        {"byte 155 is an ordinary character", "5\x9B" "3", BadCharacters},
+        {"byte 155 is an ordinary character",
+         "5\x9B"
+         "3",
+         BadCharacters},
     });
 }
 
@@ -188,8 +191,8 @@ TEST_F(EvaluatorTest, ErrorKinds)
         const std::type_info& kind;
     };
     const Case cases[] = {
-        {"5+", typeid(EAssignError)},   {"7%0", typeid(EDivByZero)}, {"1/0", typeid(EZeroDivide)},
-        {"ln-1", typeid(EInvalidOp)},   {"10^5000", typeid(EOverflow)},
+        {"5+", typeid(EAssignError)}, {"7%0", typeid(EDivByZero)},    {"1/0", typeid(EZeroDivide)},
+        {"ln-1", typeid(EInvalidOp)}, {"10^5000", typeid(EOverflow)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -215,9 +218,9 @@ TEST_F(EvaluatorTest, FunctionNames)
         const char* text;
         bool expected;
     } cases[] = {
-        {"sin", true},    {"SIN", true},      {"ArcTanh", true}, {"sqrt", true}, {"csc", true},
-        {"!", true},      {"$", true},        {"si", false},     {"sin1", false}, {"", false},
-        {"pi", false},    {"e", false},       {"arctanhh", false}, {"!!", false},
+        {"sin", true}, {"SIN", true}, {"ArcTanh", true},   {"sqrt", true},  {"csc", true},
+        {"!", true},   {"$", true},   {"si", false},       {"sin1", false}, {"", false},
+        {"pi", false}, {"e", false},  {"arctanhh", false}, {"!!", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

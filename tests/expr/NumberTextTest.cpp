@@ -36,8 +36,7 @@ const TextCase TextCases[] = {
     {"large", 1.5E20L, "1.5E20", "1,5E20"},
     {"small", 1E-5L, "1E-5", "1E-5"},
     {"negative small", -2.5E-7L, "-2.5E-7", "-2,5E-7"},
-    {"19 digits round half to even", 1234567890123456785.0L, "1.23456789012345678E18",
-     "1,23456789012345678E18"},
+    {"19 digits round half to even", 1234567890123456785.0L, "1.23456789012345678E18", "1,23456789012345678E18"},
     {"largest value", MaxExtended, "1.18973149535723177E4932", "1,18973149535723177E4932"},
     {"smallest denormal", std::numeric_limits<Extended>::denorm_min(), "3.6451995318824746E-4951",
      "3,6451995318824746E-4951"},
@@ -82,51 +81,57 @@ void CheckReads(const std::vector<ReadCase>& cases, bool anySeparator)
 
 TEST_F(NumberTextTest, ReadsWithPoint)
 {
-    CheckReads({
-        {"correctly rounded", "0.1", true, 0.1L},
-        {"signed", "-1.5", true, -1.5L},
-        {"plus sign", "+2", true, 2},
-        {"leading point", ".5", true, 0.5L},
-        {"trailing point", "5.", true, 5},
-        {"exponent", "1.5E-7", true, 1.5E-7L},
-        {"exponent without digits", "2e", true, 2},
-        {"exponent sign without digits", "2E+", true, 2},
-        {"negative exponent sign without digits", "2e-", true, 2},
-        {"underflow reads as zero", "1E-99999", true, 0},
-        {"denormal", "-1E-4950", true, -1E-4950L},
-        {"huge exponent of zero", "0E999999999999999999999", true, 0},
-        {"point alone", ".", false, 0},
-        {"empty", "", false, 0},
-        {"exponent alone", "e5", false, 0},
-        {"infinity", "inf", false, 0},
-        {"not a number", "nan", false, 0},
-        {"hexadecimal", "0x10", false, 0},
-        {"leading blank", " 1", false, 0},
-        {"two signs", "--1", false, 0},
-        {"fractional exponent", "1e5.5", false, 0},
-        {"comma", "1,5", false, 0},
-        {"overflow", "1E5000", false, 0},
-        {"overflowing exponent", "1e999999999", false, 0},
-        {"just beyond the largest value", "1.18973149535723177E4932", false, 0},
-        {"just within", "1.18973149535723176E4932", true, 1.18973149535723176E4932L},
-    }, false);
+    CheckReads(
+        {
+            {"correctly rounded", "0.1", true, 0.1L},
+            {"signed", "-1.5", true, -1.5L},
+            {"plus sign", "+2", true, 2},
+            {"leading point", ".5", true, 0.5L},
+            {"trailing point", "5.", true, 5},
+            {"exponent", "1.5E-7", true, 1.5E-7L},
+            {"exponent without digits", "2e", true, 2},
+            {"exponent sign without digits", "2E+", true, 2},
+            {"negative exponent sign without digits", "2e-", true, 2},
+            {"underflow reads as zero", "1E-99999", true, 0},
+            {"denormal", "-1E-4950", true, -1E-4950L},
+            {"huge exponent of zero", "0E999999999999999999999", true, 0},
+            {"point alone", ".", false, 0},
+            {"empty", "", false, 0},
+            {"exponent alone", "e5", false, 0},
+            {"infinity", "inf", false, 0},
+            {"not a number", "nan", false, 0},
+            {"hexadecimal", "0x10", false, 0},
+            {"leading blank", " 1", false, 0},
+            {"two signs", "--1", false, 0},
+            {"fractional exponent", "1e5.5", false, 0},
+            {"comma", "1,5", false, 0},
+            {"overflow", "1E5000", false, 0},
+            {"overflowing exponent", "1e999999999", false, 0},
+            {"just beyond the largest value", "1.18973149535723177E4932", false, 0},
+            {"just within", "1.18973149535723176E4932", true, 1.18973149535723176E4932L},
+        },
+        false);
 }
 
 TEST_F(NumberTextTest, ReadsWithComma)
 {
     SetDecimalSeparator(',');
-    CheckReads({
-        {"comma", "1,5", true, 1.5L},
-        {"leading comma", ",25", true, 0.25L},
-        {"point refused", "1.5", false, 0},
-        {"two commas", "1,5,5", false, 0},
-    }, false);
-    CheckReads({
-        {"comma", "1,5", true, 1.5L},
-        {"point as well", "1.5", true, 1.5L},
-        {"both", "1.5,5", false, 0},
-        {"exponent", "2.5E3", true, 2500},
-    }, true);
+    CheckReads(
+        {
+            {"comma", "1,5", true, 1.5L},
+            {"leading comma", ",25", true, 0.25L},
+            {"point refused", "1.5", false, 0},
+            {"two commas", "1,5,5", false, 0},
+        },
+        false);
+    CheckReads(
+        {
+            {"comma", "1,5", true, 1.5L},
+            {"point as well", "1.5", true, 1.5L},
+            {"both", "1.5,5", false, 0},
+            {"exponent", "2.5E3", true, 2500},
+        },
+        true);
 }
 
 TEST_F(NumberTextTest, SeparatorThatWouldBeAmbiguousIsRefused)
@@ -180,8 +185,8 @@ TEST_F(NumberTextTest, FastDigitsMatchTheLibrary)
         if (i % 2 == 1) v = -v;
         const DecimalDigits fast = ToDecimalDigits(v);
         const DecimalDigits library = ToDecimalDigitsByLibrary(v);
-        const bool same = std::memcmp(fast.digits, library.digits, 18) == 0 &&
-                          fast.exponent == library.exponent && fast.negative == library.negative;
+        const bool same = std::memcmp(fast.digits, library.digits, 18) == 0 && fast.exponent == library.exponent &&
+                          fast.negative == library.negative;
         if (!same && ++mismatches <= 5) {
             ADD_FAILURE() << "digits differ for " << std::string(library.digits, 18) << "E" << library.exponent;
         }

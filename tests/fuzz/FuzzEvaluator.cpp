@@ -27,8 +27,10 @@ struct Slowest {
         if (milliseconds == 0) return;
         std::fprintf(stderr, "slowest evaluation: %.2f ms, %zu bytes: '", milliseconds, text.size());
         for (unsigned char c : text.substr(0, 160)) {
-            if (c >= 32 && c < 127) std::fputc(c, stderr);
-            else std::fprintf(stderr, "\\x%02X", c);
+            if (c >= 32 && c < 127)
+                std::fputc(c, stderr);
+            else
+                std::fprintf(stderr, "\\x%02X", c);
         }
         std::fprintf(stderr, "%s'\n", text.size() > 160 ? "..." : "");
     }

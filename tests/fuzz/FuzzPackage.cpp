@@ -91,8 +91,7 @@ void UseStoredPositions(const TCategories& catalogue)
     for (std::int32_t i = 0; i < count; ++i) {
         const TCategory& category = catalogue.CategoryAt(i);
         const std::int32_t units = category.UnitCount();
-        for (std::int32_t position :
-             {category.DefaultIndex, category.EntryIndex, category.SelectedIndex, -1, units}) {
+        for (std::int32_t position : {category.DefaultIndex, category.EntryIndex, category.SelectedIndex, -1, units}) {
             const bool inside = position >= 0 && position < units;
             Check(Attempt<EListError>([&] { category.UnitAt(position); }) == inside,
                   "a unit position raises exactly when it is outside the list");

@@ -36,8 +36,9 @@ void CheckUnits(const TCategory& currency, bool complete)
         Check(symbol.find_first_of(" \t\r\n") == std::string::npos, "a symbol holds no blank or line break");
         Check(symbols.insert(symbol).second, "symbols are unique");
     }
-    if (complete) Check(currency.DefaultIndex == 0 && currency.EntryIndex == 0 && currency.SelectedIndex == 0,
-                        "a complete import ends on USD");
+    if (complete)
+        Check(currency.DefaultIndex == 0 && currency.EntryIndex == 0 && currency.SelectedIndex == 0,
+              "a complete import ends on USD");
 }
 
 // The reader's own calls, word by word, with the number error's message.

@@ -126,13 +126,27 @@ TEST_F(RatesDownload, BadAnswersChangeNothing)
         {"empty answer", {.Status = 200, .Body = ""}, "The document is not well-formed XML: No document element found"},
         {"cut short", {.Status = 200, .Body = DailyRates().substr(0, 700)}, "The document is not well-formed XML: "},
         {"a web page", {.Status = 200, .Body = "<html><body>Service unavailable</body></html>"}, msg::NoRates},
-        {"no rates", {.Status = 200, .Body = "<Envelope><Cube><Cube time='2026-12-07'/></Cube></Envelope>"}, msg::NoRates},
-        {"zero rate", {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY' rate='0.0'")}, "The rate of JPY is not a positive number"},
-        {"negative rate", {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY' rate='-181.02'")}, "The rate of JPY is not a positive number"},
-        {"unreadable rate", {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY' rate='181,02'")}, "The rate of JPY, \"181,02\", is not a number"},
-        {"missing rate", {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY'")}, "The rate of JPY, \"\", is not a number"},
-        {"date form", {.Status = 200, .Body = DailyRatesWith("time='2026-12-07'", "time='07/12/2026'")}, "The date of the rates, \"07/12/2026\", is not a date"},
-        {"no US dollar", {.Status = 200, .Body = DailyRatesWith("<Cube currency='USD' rate='1.1645'/>", "")}, msg::NoUsdRate},
+        {"no rates",
+         {.Status = 200, .Body = "<Envelope><Cube><Cube time='2026-12-07'/></Cube></Envelope>"},
+         msg::NoRates},
+        {"zero rate",
+         {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY' rate='0.0'")},
+         "The rate of JPY is not a positive number"},
+        {"negative rate",
+         {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY' rate='-181.02'")},
+         "The rate of JPY is not a positive number"},
+        {"unreadable rate",
+         {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY' rate='181,02'")},
+         "The rate of JPY, \"181,02\", is not a number"},
+        {"missing rate",
+         {.Status = 200, .Body = DailyRatesWith("'JPY' rate='181.02'", "'JPY'")},
+         "The rate of JPY, \"\", is not a number"},
+        {"date form",
+         {.Status = 200, .Body = DailyRatesWith("time='2026-12-07'", "time='07/12/2026'")},
+         "The date of the rates, \"07/12/2026\", is not a date"},
+        {"no US dollar",
+         {.Status = 200, .Body = DailyRatesWith("<Cube currency='USD' rate='1.1645'/>", "")},
+         msg::NoUsdRate},
         {"too large, announced", {.Status = 200, .Body = bigBody}, tooLarge},
         {"too large, streamed", {.Status = 200, .Body = bigBody, .SendLength = false}, tooLarge},
     };
@@ -216,20 +230,30 @@ TEST_F(RatesDownload, FloatRatesBadAnswersChangeNothing)
         std::string message;
     } rows[] = {
         {"cut short", FloatRatesFeed().substr(0, 900), "The document is not well-formed XML: "},
-        {"zero rate", With(FloatRatesFeed(), eur, "<exchangeRate>0.0</exchangeRate>"), "The rate of EUR is not a positive number"},
-        {"negative rate", With(FloatRatesFeed(), eur, "<exchangeRate>-0.85</exchangeRate>"), "The rate of EUR is not a positive number"},
-        {"unreadable rate", With(FloatRatesFeed(), eur, "<exchangeRate>0,85</exchangeRate>"), "The rate of EUR, \"0,85\", is not a number"},
+        {"zero rate", With(FloatRatesFeed(), eur, "<exchangeRate>0.0</exchangeRate>"),
+         "The rate of EUR is not a positive number"},
+        {"negative rate", With(FloatRatesFeed(), eur, "<exchangeRate>-0.85</exchangeRate>"),
+         "The rate of EUR is not a positive number"},
+        {"unreadable rate", With(FloatRatesFeed(), eur, "<exchangeRate>0,85</exchangeRate>"),
+         "The rate of EUR, \"0,85\", is not a number"},
         {"missing rate", With(FloatRatesFeed(), eur, ""), "The rate of EUR, \"\", is not a number"},
         {"date form", With(FloatRatesFeed(), date, "<pubDate>2026-12-08</pubDate>\n<baseCurrency>"),
          "The date of the rate of EUR, \"2026-12-08\", is not a date of the form"},
-        {"wrong weekday", With(FloatRatesFeed(), date, "<pubDate>Mon, 8 Dec 2026 12:00:02 GMT</pubDate>\n<baseCurrency>"),
+        {"wrong weekday",
+         With(FloatRatesFeed(), date, "<pubDate>Mon, 8 Dec 2026 12:00:02 GMT</pubDate>\n<baseCurrency>"),
          "The date of the rate of EUR, \"Mon, 8 Dec 2026 12:00:02 GMT\""},
-        {"another base", With(FloatRatesFeed(), "<baseCurrency>USD</baseCurrency>\n<baseName>", "<baseCurrency>EUR</baseCurrency>\n<baseName>"),
+        {"another base",
+         With(FloatRatesFeed(), "<baseCurrency>USD</baseCurrency>\n<baseName>",
+              "<baseCurrency>EUR</baseCurrency>\n<baseName>"),
          "The rates of the document are against \"EUR\", not the US dollar"},
-        {"repeated code", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>EUR<"), "The currency EUR is listed more than once"},
-        {"bad code", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>gbp<"), "\"gbp\" is not a currency code"},
-        {"the dollar listed", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>USD<"), msg::DollarListed},
-        {"too large", FloatRatesFeed() + std::string(1024 * 1024, ' '), "The answer from 127.0.0.1 is larger than 1048576 bytes"},
+        {"repeated code", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>EUR<"),
+         "The currency EUR is listed more than once"},
+        {"bad code", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>gbp<"),
+         "\"gbp\" is not a currency code"},
+        {"the dollar listed", With(FloatRatesFeed(), "<targetCurrency>GBP<", "<targetCurrency>USD<"),
+         msg::DollarListed},
+        {"too large", FloatRatesFeed() + std::string(1024 * 1024, ' '),
+         "The answer from 127.0.0.1 is larger than 1048576 bytes"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -250,9 +274,9 @@ TEST_F(RatesDownload, TwoSourcesEarlierWinsAndAFailureIsNamed)
         const char* date;
         const char* source;
     } rows[] = {
-        {"JPY", "2026-12-07", "ECB"},         {"GBP", "2026-12-07", "ECB"},
-        {"DZD", "2026-12-08", "FloatRates"},  {"XBT", "", ""},
-        {"EUR", "2026-12-07", "ECB"},         {"XOF", "2026-12-07", "EUR fixed"},
+        {"JPY", "2026-12-07", "ECB"},        {"GBP", "2026-12-07", "ECB"},
+        {"DZD", "2026-12-08", "FloatRates"}, {"XBT", "", ""},
+        {"EUR", "2026-12-07", "ECB"},        {"XOF", "2026-12-07", "EUR fixed"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.symbol);
@@ -267,7 +291,8 @@ TEST_F(RatesDownload, TwoSourcesEarlierWinsAndAFailureIsNamed)
     second.SetResponse({.Status = 503});
     const RatesUpdate failed = UpdateRatesFrom(dir.path(), {server.Url(), second.Url("/usd.xml")});
     ASSERT_EQ(failed.Failures.size(), 1u);
-    EXPECT_EQ(failed.Failures[0], "The rates from " + second.Url("/usd.xml") + " are missing: 127.0.0.1 answered with HTTP status 503");
+    EXPECT_EQ(failed.Failures[0],
+              "The rates from " + second.Url("/usd.xml") + " are missing: 127.0.0.1 answered with HTTP status 503");
     EXPECT_NE(RatesUpdateMessage(failed).find(". " + failed.Failures[0]), std::string::npos);
     EXPECT_EQ(RateOriginOf(ReadFileText(path), "GBP")->Source, "ECB");
     EXPECT_FALSE(RateOriginOf(ReadFileText(path), "DZD"));
@@ -280,8 +305,10 @@ TEST_F(RatesDownload, TwoSourcesEarlierWinsAndAFailureIsNamed)
         UpdateRatesFrom(dir.path(), {server.Url(), second.Url("/usd.xml")});
         ADD_FAILURE() << "no error";
     } catch (const ERatesError& e) {
-        EXPECT_EQ(std::string(e.what()), "The rates from " + server.Url() + " are missing: 127.0.0.1 answered with HTTP status 404. The rates from " +
-                                             second.Url("/usd.xml") + " are missing: 127.0.0.1 answered with HTTP status 503");
+        EXPECT_EQ(std::string(e.what()), "The rates from " + server.Url() +
+                                             " are missing: 127.0.0.1 answered with HTTP status 404. The rates from " +
+                                             second.Url("/usd.xml") +
+                                             " are missing: 127.0.0.1 answered with HTTP status 503");
     }
     EXPECT_EQ(ReadFileText(path), before);
 }
@@ -293,14 +320,16 @@ TEST(DownloadErrorMessage, NamesTheCause)
         int code;
         const char* message;
     } rows[] = {
-        {CURLE_COULDNT_RESOLVE_HOST, "The server host.test cannot be found. Check the address and the network connection"},
+        {CURLE_COULDNT_RESOLVE_HOST,
+         "The server host.test cannot be found. Check the address and the network connection"},
         {CURLE_COULDNT_CONNECT, "Cannot connect to host.test. Check the network connection"},
         {CURLE_OPERATION_TIMEDOUT, "host.test did not answer within 15 seconds"},
         {CURLE_PEER_FAILED_VERIFICATION, "The secure connection to host.test failed: detail"},
         {CURLE_RECV_ERROR, "Cannot download the rates from host.test: detail"},
         {CURLE_UNSUPPORTED_PROTOCOL, "host.test sent the download on to an address that is not secure (http). "
                                      "Quantova follows a secure address only to another secure one"},
-        {CURLE_OUT_OF_MEMORY, "The answer from host.test cannot be read: a header line is too long, or the memory ran out"},
+        {CURLE_OUT_OF_MEMORY,
+         "The answer from host.test cannot be read: a header line is too long, or the memory ran out"},
     };
     for (const auto& row : rows) EXPECT_EQ(DownloadErrorMessage(row.code, "host.test", "detail", timeout), row.message);
 }

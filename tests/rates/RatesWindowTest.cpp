@@ -20,8 +20,8 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -100,9 +100,9 @@ TEST_F(RatesWindow, UpdateOffersToInstallCurrencyAgain)
     script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::Yes);
     EXPECT_TRUE(UpdateRatesCommand(nullptr, dialog));
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(WithoutOldCount(seen.text).toStdString(), "Rates of December 7, 2026: 53 currencies changed, 8 of them added.\n\n" +
-                                           std::string(msg::ReinstallCurrencyQuestion) + " " +
-                                           msg::ReinstallCurrencyCustomUnits);
+    EXPECT_EQ(WithoutOldCount(seen.text).toStdString(),
+              "Rates of December 7, 2026: 53 currencies changed, 8 of them added.\n\n" +
+                  std::string(msg::ReinstallCurrencyQuestion) + " " + msg::ReinstallCurrencyCustomUnits);
 
     ASSERT_EQ(Catalogue.CategoryCount(), 2);
     const TCategory& currency = Catalogue.CategoryAt(1);
@@ -112,7 +112,8 @@ TEST_F(RatesWindow, UpdateOffersToInstallCurrencyAgain)
     EXPECT_EQ(currency.UnitAt(170).Factor, 1.1645L);
 
     ShowRatesHints(ProgramDir, &list, &status, "Length");
-    EXPECT_EQ(WithoutOldCount(list.item(1)->toolTip()), QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)"));
+    EXPECT_EQ(WithoutOldCount(list.item(1)->toolTip()),
+              QStringLiteral("Exchange rates of December 7, 2026 (Currency.txt)"));
     EXPECT_EQ(list.item(0)->toolTip(), QString());
     EXPECT_EQ(status.toolTip(), QString());
 }
@@ -128,14 +129,15 @@ TEST_F(RatesWindow, WithoutCurrencyOrWhenDeclinedThePackageStays)
     EXPECT_FALSE(UpdateRatesCommand(nullptr, dialog));
     EXPECT_TRUE(script.done());
     EXPECT_EQ(seen.icon, QMessageBox::Information);
-    EXPECT_EQ(WithoutOldCount(seen.text), QStringLiteral("Rates of December 7, 2026: 53 currencies changed, 8 of them added."));
+    EXPECT_EQ(WithoutOldCount(seen.text),
+              QStringLiteral("Rates of December 7, 2026: 53 currencies changed, 8 of them added."));
 
     Build({"Currency"});
     script.then(UpdateFrom(server.Url())).thenMessageBox(&seen, QMessageBox::No);
     EXPECT_FALSE(UpdateRatesCommand(nullptr, dialog));
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(WithoutOldCount(seen.text).toStdString(), "Rates of December 7, 2026: no currency changed.\n\n" +
-                                           std::string(msg::ReinstallCurrencyQuestion));
+    EXPECT_EQ(WithoutOldCount(seen.text).toStdString(),
+              "Rates of December 7, 2026: no currency changed.\n\n" + std::string(msg::ReinstallCurrencyQuestion));
     EXPECT_EQ(Catalogue.CategoryAt(1).UnitCount(), 175) << "built from the file updated before";
     EXPECT_EQ(Catalogue.CategoryCount(), 2);
 }
@@ -176,7 +178,6 @@ TEST_F(RatesWindow, ErrorsAndCancelLeaveTheFileAlone)
     EXPECT_EQ(Catalogue.CategoryCount(), 1);
 }
 
-
 // The dialog against a stand-in for the helper: a shell script that writes
 // the lines it is given, and then waits, ends or dies as a real one might.
 struct ChildCase {
@@ -200,8 +201,8 @@ const ChildCase ChildCases[] = {
      nullptr, "The document holds no exchange rates"},
     {"a file error names the file", "printf 'file-error\\tCannot write %%s\\t/data/Currency.txt\\t\\n'; exit 5",
      ChildCase::None, nullptr, "Cannot write /data/Currency.txt"},
-    {"a child that ends without a result",
-     "printf 'progress\\t1\\t0\\nnews\\tfrom a later version\\n'; exit 3", ChildCase::None, nullptr,
+    {"a child that ends without a result", "printf 'progress\\t1\\t0\\nnews\\tfrom a later version\\n'; exit 3",
+     ChildCase::None, nullptr,
      "quantova-update-rates, which updates the rates, ended without a result (exit status 3)"},
     {"a child that dies", "kill -9 $$", ChildCase::None, nullptr,
      "quantova-update-rates, which updates the rates, ended without a result (it stopped abnormally)"},
@@ -282,20 +283,21 @@ TEST_F(RatesWindow, TheDialogFollowsItsChild)
     }
 }
 
-
 TEST_F(RatesWindow, StatusNoteForAFreshAnOldAndANotInstalledRate)
 {
     const std::string today = TodayIso();
     const std::string path = dir.file(CurrencyFileName);
     const std::string header = "// Accurate as of April 16, 1998 EST\r\n";
     test::WriteFileText(path, header + "GBP British Pounds 1.3332  " + today + " ECB\r\n" +
-                                  "DZD Algerian Dinars 0.016129\r\n" + "JPY Japanese Yen 0.0064  " + today + " ECB\r\n");
+                                  "DZD Algerian Dinars 0.016129\r\n" + "JPY Japanese Yen 0.0064  " + today +
+                                  " ECB\r\n");
     Build({"Currency"});
     TCategory& c = Catalogue.CategoryAt(0);
     ASSERT_EQ(c.UnitCount(), 4);
     // JPY's rate changed in the file after Currency was installed.
     test::WriteFileText(path, header + "GBP British Pounds 1.3332  " + today + " ECB\r\n" +
-                                  "DZD Algerian Dinars 0.016129\r\n" + "JPY Japanese Yen 0.00651  " + today + " FloatRates\r\n");
+                                  "DZD Algerian Dinars 0.016129\r\n" + "JPY Japanese Yen 0.00651  " + today +
+                                  " FloatRates\r\n");
 
     const QString day = QString::fromStdString(ShortDate(today));
     const struct {

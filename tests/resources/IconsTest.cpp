@@ -36,8 +36,7 @@ QStringList SvgMessages;
 
 void CollectSvgMessages(QtMsgType, const QMessageLogContext& context, const QString& text)
 {
-    if (context.category != nullptr && QByteArray(context.category).startsWith("qt.svg"))
-        SvgMessages.append(text);
+    if (context.category != nullptr && QByteArray(context.category).startsWith("qt.svg")) SvgMessages.append(text);
 }
 
 // Number of pixels with any coverage in the icon drawn at size x size.

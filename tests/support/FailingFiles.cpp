@@ -92,8 +92,8 @@ std::map<std::string, std::vector<unsigned char>> DirectoryContent(const std::st
     std::map<std::string, std::vector<unsigned char>> content;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         std::ifstream in(entry.path(), std::ios::binary);
-        content[entry.path().filename().string()] =
-            std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        content[entry.path().filename().string()] = std::vector<unsigned char>(std::istreambuf_iterator<char>(in),
+                                                                               std::istreambuf_iterator<char>());
     }
     return content;
 }

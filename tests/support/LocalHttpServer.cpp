@@ -40,7 +40,8 @@ LocalHttpServer::LocalHttpServer(HttpResponse response) : response_(std::move(re
         address.sin_family = AF_INET;
         address.sin_port = htons(static_cast<std::uint16_t>(port));
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && ::listen(listener_, 8) == 0) {
+        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+            ::listen(listener_, 8) == 0) {
             port_ = port;
         } else {
             ::close(listener_);

@@ -2,8 +2,8 @@
 // The general error display's texts for file errors: the path converted from
 // the file system's encoding, the message from Windows-1252, and a failed
 // save naming the file whose previous copy is unchanged.
-#include "catalogue/Errors.h"
 #include "ui/ErrorDisplay.h"
+#include "catalogue/Errors.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
