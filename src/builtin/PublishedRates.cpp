@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "builtin/PublishedRates.h"
 
+#include "builtin/RateProvenance.h"
 #include "catalogue/FileAccess.h"
 #include "catalogue/ShownText.h"
 
@@ -11,26 +12,6 @@
 
 namespace qv {
 namespace {
-
-bool IsDigits(const std::string& text, std::size_t from, std::size_t count)
-{
-    for (std::size_t i = from; i < from + count; ++i)
-        if (text[i] < '0' || text[i] > '9') return false;
-    return true;
-}
-
-bool IsIsoDate(const std::string& date)
-{
-    if (date.size() != 10 || date[4] != '-' || date[7] != '-') return false;
-    if (!IsDigits(date, 0, 4) || !IsDigits(date, 5, 2) || !IsDigits(date, 8, 2)) return false;
-    const int year = std::stoi(date.substr(0, 4));
-    const int month = std::stoi(date.substr(5, 2));
-    const int day = std::stoi(date.substr(8, 2));
-    if (month < 1 || month > 12 || day < 1) return false;
-    static constexpr int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= Days[month - 1] + (month == 2 && leap ? 1 : 0);
-}
 
 bool IsCurrencyCode(const std::string& code)
 {
@@ -112,15 +93,6 @@ Extended UsdPerEuro(const PublishedRates& rates)
     for (const PublishedRate& rate : rates.Rates)
         if (rate.Code == "USD") return rate.PerEuro;
     throw ERatesError(msg::NoUsdRate);
-}
-
-std::string LongDate(const std::string& isoDate)
-{
-    static constexpr const char* Months[] = {"January", "February", "March",     "April",   "May",      "June",
-                                             "July",    "August",   "September", "October", "November", "December"};
-    const int month = std::stoi(isoDate.substr(5, 2));
-    const int day = std::stoi(isoDate.substr(8, 2));
-    return std::string(Months[month - 1]) + " " + std::to_string(day) + ", " + isoDate.substr(0, 4);
 }
 
 std::string CurrencyName(const std::string& code)

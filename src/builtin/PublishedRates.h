@@ -63,9 +63,6 @@ void CheckPublishedRates(const PublishedRates& rates);
 // US dollars per euro, from checked rates.
 Extended UsdPerEuro(const PublishedRates& rates);
 
-// "December 7, 2026" for "2026-12-07"; the date must be checked already.
-std::string LongDate(const std::string& isoDate);
-
 // The English name used for a currency that the rates file lacks ("Euros"
 // for EUR); the code itself for a currency the program does not know.
 std::string CurrencyName(const std::string& code);

@@ -62,6 +62,13 @@ std::string IsoFromLongDate(const std::string& text)
     return ends && IsIsoDate(iso) ? iso : std::string();
 }
 
+std::string LongDate(const std::string& isoDate)
+{
+    const int month = std::stoi(isoDate.substr(5, 2));
+    return std::string(Months[month - 1]) + " " + std::to_string(std::stoi(isoDate.substr(8, 2))) + ", " +
+           isoDate.substr(0, 4);
+}
+
 std::string ShortDate(const std::string& isoDate)
 {
     const int month = std::stoi(isoDate.substr(5, 2));

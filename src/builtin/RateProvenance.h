@@ -54,6 +54,8 @@ std::size_t OriginMarkWords(const std::vector<std::string>& words, std::size_t f
 
 // Whether `date` is a real calendar date "YYYY-MM-DD".
 bool IsIsoDate(const std::string& date);
+// "December 7, 2026" for "2026-12-07"; the date must be checked already.
+std::string LongDate(const std::string& isoDate);
 // "YYYY-MM-DD" of a date written "April 16, 1998" (more words may follow);
 // empty when it reads otherwise.
 std::string IsoFromLongDate(const std::string& text);

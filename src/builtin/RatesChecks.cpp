@@ -2,6 +2,7 @@
 #include "builtin/RatesChecks.h"
 
 #include "builtin/PublishedRates.h"
+#include "builtin/RateProvenance.h"
 #include "catalogue/FileAccess.h"
 
 #include <chrono>

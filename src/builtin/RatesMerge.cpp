@@ -3,6 +3,7 @@
 
 #include "builtin/CurrencyFile.h"
 #include "builtin/FixedRates.h"
+#include "builtin/RateProvenance.h"
 #include "builtin/RatesChecks.h"
 #include "builtin/RatesEncoding.h"
 #include "builtin/WordRead.h"

@@ -38,14 +38,7 @@ std::string HtmlField(const std::string& field)
 
 std::string CsvField(const std::string& field)
 {
-    std::string utf8 = Cp1252ToUtf8(field);
-    if (utf8.find_first_of(",\"\r\n") == std::string::npos) return utf8;
-    std::string out = "\"";
-    for (char c : utf8) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + '"';
+    return CsvQuoted(Cp1252ToUtf8(field));
 }
 
 // A text cell that a spreadsheet would take for a formula gets a leading
@@ -83,6 +76,17 @@ std::string TableAsHtml(const std::vector<TableRow>& rows)
                HtmlField(row.Value) + "</td></tr>\n";
     }
     return out + "</table>\n";
+}
+
+std::string CsvQuoted(const std::string& field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+    std::string out = "\"";
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
 }
 
 std::string TableAsCsv(const TableHeading& heading, const std::vector<TableRow>& rows)

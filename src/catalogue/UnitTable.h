@@ -37,6 +37,10 @@ std::string TableAsHtml(const std::vector<TableRow>& rows);
 // a line break, quotes doubled, lines ending in CR LF.
 std::string TableAsCsv(const TableHeading& heading, const std::vector<TableRow>& rows);
 
+// One CSV field: as it is, or in quotes with its quotes doubled when it holds
+// a comma, a quote or a line break. Any encoding that keeps ASCII as it is.
+std::string CsvQuoted(const std::string& field);
+
 // Writes TableAsCsv to `path` (a file-system path) through a temporary file
 // renamed over it, so a failed save leaves no partial file and an old file
 // as it was. Raises EFileError with the path and the system's reason,

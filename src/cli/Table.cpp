@@ -2,6 +2,7 @@
 #include "cli/Table.h"
 
 #include "catalogue/Cp1252.h"
+#include "catalogue/UnitTable.h"
 #include "cli/CliErrors.h"
 #include "expr/NumberText.h"
 
@@ -24,11 +25,7 @@ std::string CsvField(const std::string& cell)
     std::string field = Cp1252ToUtf8(cell);
     std::replace_if(
         field.begin(), field.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    field = Printable(field);
-    if (field.find_first_of(",\"") == std::string::npos) return field;
-    std::string quoted = "\"";
-    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+    return CsvQuoted(Printable(field));
 }
 
 std::string JsonString(const std::string& cell)
