@@ -21,10 +21,6 @@ inline constexpr const char* RatesOlderThanFile = "The rates are dated %s, older
 // The day the reference rates of the euro were first published.
 inline constexpr const char* FirstReferenceRates = "1999-01-04";
 
-// The date of the rates in a rates file's text, from its "// Accurate as of
-// <Month> <day>, <year>" line, as "YYYY-MM-DD"; "" when it has none.
-std::string RatesFileIsoDate(const std::string& fileText);
-
 // Raises ERatesError unless `date` ("YYYY-MM-DD", already checked as a
 // date) is at most two days after `today`, not before FirstReferenceRates,
 // and not before `fileDate` (when that is not empty). Each message states

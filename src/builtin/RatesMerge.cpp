@@ -366,7 +366,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<
     for (const SourceRates& rates : sources) {
         std::string newest;
         for (const SourceRate& rate : rates.Rates) newest = std::max(newest, rate.Date);
-        std::string fileDate = RatesFileIsoDate(old);
+        std::string fileDate = origins.HeaderDate;
         for (const auto& row : origins.Rows)
             if (row.second.Source == rates.Source) fileDate = std::max(fileDate, row.second.Date);
         if (!newest.empty()) CheckRatesDate(newest, fileDate, today);

@@ -44,14 +44,6 @@ TEST(RatesChecks, RefusesDatesThatCannotBeRightStatingBothDates)
     }
 }
 
-TEST(RatesChecks, ReadsTheDateOfARatesFile)
-{
-    EXPECT_EQ(RatesFileIsoDate("x\r\n// Accurate as of December 4, 2026 (reference rates)\r\n"), "2026-12-04");
-    EXPECT_EQ(RatesFileIsoDate("// Accurate as of April 16, 1998 EST\r\n"), "1998-04-16");
-    EXPECT_EQ(RatesFileIsoDate("// Accurate as of Smarch 1, 2026\r\n"), "");
-    EXPECT_EQ(RatesFileIsoDate("no date\r\n"), "");
-}
-
 // An older document leaves the file as it was.
 TEST(RatesChecks, TheUpdateRefusesAnOlderDocumentAndKeepsTheFile)
 {

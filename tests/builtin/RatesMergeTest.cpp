@@ -272,6 +272,9 @@ TEST(RateOrigins, DaysOfTheHeaderAndOfTheMarks)
         {"April 16 1998", ""},
     };
     for (const auto& header : headers) EXPECT_EQ(IsoFromLongDate(header.text), header.iso) << header.text;
+    EXPECT_EQ(ReadRateOrigins("x\r\n// Accurate as of December 4, 2026 (reference rates)\r\n").HeaderDate,
+              "2026-12-04");
+    EXPECT_EQ(ReadRateOrigins("x\r\nno date\r\n").HeaderDate, "");
 
     const RatesFileOrigins origins = ReadRateOrigins("// Accurate as of April 16, 1998 EST\r\n"
                                                      "AAA One 1.5  2026-12-07 EUR fixed  my note\r\n"
