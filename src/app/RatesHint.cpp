@@ -39,7 +39,7 @@ struct FileRates {
     std::filesystem::file_time_type time;
     std::uintmax_t size = 0;
     RatesFileOrigins origins;
-    std::string date;  // CurrencyRatesDate
+    std::string date;  // RatesDateOf
 };
 
 const FileRates& ReadFileRates(const std::string& programDir)
@@ -50,9 +50,10 @@ const FileRates& ReadFileRates(const std::string& programDir)
     const auto time = std::filesystem::last_write_time(path, ec);
     const auto size = ec ? 0 : std::filesystem::file_size(path, ec);
     if (!seen.path.empty() && seen.path == path && seen.time == time && seen.size == size) return seen;
-    seen = FileRates{path, time, size, {}, CurrencyRatesDate(programDir)};
+    seen = FileRates{path, time, size, {}, {}};
     try {
         seen.origins = ReadRateOrigins(CurrencyFileText(programDir));
+        seen.date = RatesDateOf(seen.origins);
     } catch (const EQuantovaError&) {
     }
     return seen;

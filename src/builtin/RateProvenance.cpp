@@ -21,12 +21,18 @@ std::chrono::sys_days DayOf(const std::string& iso)
                     day(static_cast<unsigned>(std::stoi(iso.substr(8, 2)))));
 }
 
-std::string HeaderDate(const TWordReader& reader)
+// The first "Accurate as of" line's date: as an ISO date, and as written
+// up to a note in brackets.
+void ReadHeader(const TWordReader& reader, RatesFileOrigins& origins)
 {
-    for (const TWordContainer& line : reader.Lines)
-        if (line.RawLine.compare(0, std::strlen(AccurateAsOf), AccurateAsOf) == 0)
-            return IsoFromLongDate(line.RawLine.substr(std::strlen(AccurateAsOf)));
-    return {};
+    for (const TWordContainer& line : reader.Lines) {
+        if (line.RawLine.compare(0, std::strlen(AccurateAsOf), AccurateAsOf) != 0) continue;
+        const std::string date = line.RawLine.substr(std::strlen(AccurateAsOf));
+        origins.HeaderDate = IsoFromLongDate(date);
+        origins.HeaderText = date.substr(0, date.find(" ("));
+        origins.HeaderText.erase(origins.HeaderText.find_last_not_of(" \t") + 1);
+        return;
+    }
 }
 
 }  // namespace
@@ -122,7 +128,7 @@ RatesFileOrigins ReadRateOrigins(const std::string& fileText)
 {
     TWordReader reader = TWordReader::FromText(fileText);
     RatesFileOrigins origins;
-    origins.HeaderDate = HeaderDate(reader);
+    ReadHeader(reader, origins);
     try {
         for (;;) {
             reader.SkipUsedLines();

@@ -32,6 +32,7 @@ struct RateOrigin {
 
 struct RatesFileOrigins {
     std::string HeaderDate;                  // "YYYY-MM-DD" of the "Accurate as of" line, or empty
+    std::string HeaderText;                  // that line's date as written, "April 16, 1998 EST", or empty
     std::map<std::string, RateOrigin> Rows;  // by symbol; the first row of a symbol counts
 };
 

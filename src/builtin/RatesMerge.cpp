@@ -398,23 +398,18 @@ std::string CurrencyFileText(const std::string& programDir)
     return text;
 }
 
+std::string RatesDateOf(const RatesFileOrigins& origins)
+{
+    std::string newest;
+    for (const auto& [symbol, origin] : origins.Rows)
+        if (!origin.Source.empty()) newest = std::max(newest, origin.Date);
+    return !newest.empty() && newest > origins.HeaderDate ? LongDate(newest) : origins.HeaderText;
+}
+
 std::string CurrencyRatesDate(const std::string& programDir)
 {
     try {
-        const std::string text = CurrencyFileText(programDir);
-        const RatesFileOrigins origins = ReadRateOrigins(text);
-        std::string newest;
-        for (const auto& [symbol, origin] : origins.Rows)
-            if (!origin.Source.empty()) newest = std::max(newest, origin.Date);
-        if (!newest.empty() && newest > origins.HeaderDate) return LongDate(newest);
-        const TWordReader reader = TWordReader::FromText(text);
-        for (const TWordContainer& line : reader.Lines) {
-            if (!StartsWith(line.RawLine, AccurateAsOf)) continue;
-            std::string date = line.RawLine.substr(std::char_traits<char>::length(AccurateAsOf));
-            date = date.substr(0, date.find(" ("));
-            date.erase(date.find_last_not_of(" \t") + 1);
-            return date;
-        }
+        return RatesDateOf(ReadRateOrigins(CurrencyFileText(programDir)));
     } catch (const EQuantovaError&) {
     }
     return {};

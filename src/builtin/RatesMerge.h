@@ -72,6 +72,8 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<
 // when there is none) unless a row's mark is newer ("December 7, 2026");
 // empty when the file states none or cannot be read.
 std::string CurrencyRatesDate(const std::string& programDir);
+// The same day, of a rates file already read.
+std::string RatesDateOf(const RatesFileOrigins& origins);
 
 // The text of the rates file of `programDir`, or the default content when
 // there is none. Raises EFileError, and EReadError for a file over
