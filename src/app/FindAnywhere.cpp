@@ -14,8 +14,6 @@
 #include "widgets/UnitFilterBar.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -24,7 +22,6 @@ namespace qv {
 namespace {
 
 constexpr const char* NoMatch = "No unit matches.";
-const QKeySequence FindAnywhereKey(Qt::CTRL | Qt::Key_K);
 
 // The place of a recent unit in the package now loaded, if it is there.
 std::optional<std::pair<std::int32_t, std::int32_t>> Locate(const RecentPlace& recent)
@@ -50,21 +47,6 @@ TFindAnywhere::TFindAnywhere(TMainControls& controls, TConversionView& view, QWi
     connect(box_, &FindAnywhereBox::edited, this, [this] { RunGuarded(c_.Form, [this] { Refill(); }); });
     connect(box_, &FindAnywhereBox::chosen, this,
             [this](int row) { RunGuarded(c_.Form, [this, row] { Chosen(row); }); });
-    // The line edits of the window keep Ctrl+K (delete to the end of the
-    // line) for themselves unless told otherwise.
-    for (QLineEdit* edit : {static_cast<QLineEdit*>(c_.EntryValue), static_cast<QLineEdit*>(c_.EntryPrecision),
-                            c_.FilterBar->Edit(), box_->Edit()})
-        edit->installEventFilter(this);
-}
-
-bool TFindAnywhere::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ShortcutOverride &&
-        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == FindAnywhereKey) {
-        event->ignore();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void TFindAnywhere::Open()

@@ -39,9 +39,6 @@ public:
     void Open();
     FindAnywhereBox* Box() const { return box_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // Where a line of the list goes.
     struct Destination {

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace qv {
@@ -68,6 +69,10 @@ void TMainActions::AttachKeyTables(const TMainControls& c)
         owner->setContextMenuPolicy(Qt::NoContextMenu);
         owner->installEventFilter(this);
     }
+    // The keys of the whole window act from every line edit in it, the Find
+    // Anywhere box's included; those of the window's dialogs keep theirs.
+    for (QLineEdit* edit : c.Form->findChildren<QLineEdit*>())
+        if (edit->window() == c.Form) edit->installEventFilter(this);
 }
 
 void TMainActions::Update(const TCommandState& state)
@@ -88,19 +93,23 @@ bool TMainActions::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget) return false;
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-    for (const QAction* action : widget->actions()) {
-        if (!action->shortcuts().contains(pressed)) continue;
-        if (event->type() == QEvent::ShortcutOverride) {
-            // An editing control would keep a plain letter for itself; the
-            // key must reach its command instead.
-            event->ignore();
-            return true;
-        }
-        // The key press arrives only when its command is unavailable: it
-        // does nothing, rather than reaching the control.
+    const auto holds = [&pressed](const QAction* action) { return action->shortcuts().contains(pressed); };
+    const QList<QAction*> table = widget->actions();
+    const bool tableKey = std::any_of(table.begin(), table.end(), holds);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // An editing control would keep a plain letter, or a key of the
+        // whole window such as Ctrl+K, for itself; the key must reach its
+        // command instead.
+        const bool windowKey = std::any_of(commands_.begin(), commands_.end(), [&holds](const auto& command) {
+            return (command.first->KeyTables & WindowKeys) && holds(command.second);
+        });
+        if (!tableKey && !windowKey) return false;
+        event->ignore();
         return true;
     }
-    return false;
+    // The key press arrives only when its command is unavailable: a key of
+    // the control's table does nothing, rather than reaching the control.
+    return tableKey;
 }
 
 }  // namespace qv
