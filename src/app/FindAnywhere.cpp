@@ -30,8 +30,7 @@ std::optional<std::pair<std::int32_t, std::int32_t>> Locate(const RecentPlace& r
     for (std::int32_t c = 0; c < Catalogue.CategoryCount(); ++c) {
         const TCategory& cat = Catalogue.CategoryAt(c);
         if (cat.Name != category) continue;
-        for (std::int32_t u = 0; u < cat.UnitCount(); ++u)
-            if (cat.UnitAt(u).Symbol == unit) return std::pair{c, u};
+        if (const std::int32_t u = cat.FindUnit(unit); u >= 0) return std::pair{c, u};
     }
     return std::nullopt;
 }

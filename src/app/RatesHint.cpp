@@ -66,9 +66,8 @@ bool IsCurrency(const TCategory& c)
 
 const TUnit* Dollar(const TCategory& c)
 {
-    for (std::int32_t i = 0; i < c.UnitCount(); ++i)
-        if (c.UnitAt(i).Symbol == "USD") return &c.UnitAt(i);
-    return nullptr;
+    const std::int32_t usd = c.FindUnit("USD");
+    return usd >= 0 ? &c.UnitAt(usd) : nullptr;
 }
 
 // Whether `unit` converts with its row's rate; `usd` is its category's US

@@ -76,6 +76,13 @@ const TUnit& TCategory::UnitAt(std::int32_t index) const
     return UnitItems[static_cast<std::size_t>(index)];
 }
 
+std::int32_t TCategory::FindUnit(std::string_view symbol) const
+{
+    for (std::int32_t u = 0; u < UnitCount(); ++u)
+        if (UnitItems[static_cast<std::size_t>(u)].Symbol == symbol) return u;
+    return -1;
+}
+
 std::int32_t TCategory::VisibleUnitCount() const
 {
     return static_cast<std::int32_t>(

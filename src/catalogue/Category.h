@@ -76,6 +76,9 @@ public:
 
     std::int32_t VisibleUnitCount() const;
     bool HasCustomUnits() const;  // a unit the user added or changed
+    // The position of the first unit whose symbol is `symbol`, exactly; -1
+    // when there is none.
+    std::int32_t FindUnit(std::string_view symbol) const;
 
     // Adds a unit at the end (Custom, visible). The first unit of an empty
     // category becomes its default with factor 1. Raises eNameError when the

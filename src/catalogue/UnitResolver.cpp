@@ -7,7 +7,6 @@
 #include "catalogue/UnitText.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qv {
 
@@ -37,13 +36,6 @@ void Note(std::vector<UnitRef>& found, std::int32_t category, std::int32_t unit,
     found.push_back({category, unit, how});
 }
 
-std::int32_t UnitWithSymbol(const TCategory& c, std::string_view symbol)
-{
-    for (std::int32_t u = 0; u < c.UnitCount(); ++u)
-        if (c.UnitAt(u).Symbol == symbol) return u;
-    return -1;
-}
-
 }  // namespace
 
 ReadingFilter::ReadingFilter(std::string_view text) : text_(TrimBlanks(text)), wanted_(Singular(FoldForSearch(text_)))
@@ -61,20 +53,6 @@ bool ReadingFilter::MayName(std::string_view category, std::string_view symbol, 
     for (const UnitAlias* alias : aliases_)
         if (category == alias->Category && symbol == alias->Symbol) return true;
     return false;
-}
-
-std::string SearchKey(std::string_view text)
-{
-    std::string key = FoldForSearch(text);
-    for (char& c : key) {
-        if (c == '\xB5')
-            c = 'u';
-        else if (c == '\xB2')
-            c = '2';
-        else if (c == '\xB3')
-            c = '3';
-    }
-    return key;
 }
 
 std::vector<UnitRef> UnitResolver::Readings(std::string_view rawText, std::int32_t category) const
@@ -100,11 +78,9 @@ std::vector<UnitRef> UnitResolver::Readings(std::string_view rawText, std::int32
     }
     for (const UnitAlias& alias : BuiltInAliases()) {
         if (!MatchesAlias(alias, text)) continue;
-        for (std::int32_t c = first; c < last; ++c) {
-            const TCategory& cat = catalogue_.CategoryAt(c);
-            if (cat.Name != alias.Category) continue;
-            if (const std::int32_t u = UnitWithSymbol(cat, alias.Symbol); u >= 0) Note(found, c, u, UnitMatch::Alias);
-        }
+        for (std::int32_t c = first; c < last; ++c)
+            if (const std::int32_t u = AliasUnit(catalogue_.CategoryAt(c), alias); u >= 0)
+                Note(found, c, u, UnitMatch::Alias);
     }
     if (found.empty()) {
         // Another letter case counts only as the one reading in the whole catalogue.
@@ -222,15 +198,7 @@ std::vector<std::int32_t> UnitResolver::FindCategories(std::string_view rawText)
         const std::string folded = FoldForSearch(name);
         if (folded.starts_with(key)) prefix.push_back(c);
         // Words of the name: "Velocity (Speed)" is velocity and speed.
-        for (std::size_t i = 0; i < folded.size();) {
-            while (i < folded.size() && !std::isalnum(static_cast<unsigned char>(folded[i]))) ++i;
-            const std::size_t start = i;
-            while (i < folded.size() && std::isalnum(static_cast<unsigned char>(folded[i]))) ++i;
-            if (i > start && Singular(folded.substr(start, i - start)) == singular) {
-                word.push_back(c);
-                break;
-            }
-        }
+        if (HasWord(folded, singular)) word.push_back(c);
     }
     for (const auto* found : {&exact, &anyCase, &prefix, &word})
         if (found->size() == 1) return *found;

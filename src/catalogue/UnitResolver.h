@@ -132,8 +132,4 @@ private:
     std::vector<const struct UnitAlias*> aliases_;  // those the text matches
 };
 
-// The key texts are compared by when searching: lower case, accents off
-// (as the filter bar folds them), µ as u, ² as 2 and ³ as 3.
-std::string SearchKey(std::string_view text);
-
 }  // namespace qv

@@ -8,24 +8,12 @@
 #include "catalogue/UnitText.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qv {
 
 using namespace unit_text;
 
 namespace {
-
-bool HasWord(std::string_view folded, std::string_view singular)
-{
-    for (std::size_t i = 0; i < folded.size();) {
-        while (i < folded.size() && !std::isalnum(static_cast<unsigned char>(folded[i]))) ++i;
-        const std::size_t start = i;
-        while (i < folded.size() && std::isalnum(static_cast<unsigned char>(folded[i]))) ++i;
-        if (i > start && Singular(std::string(folded.substr(start, i - start))) == singular) return true;
-    }
-    return false;
-}
 
 struct Hit {
     UnitRef ref;
@@ -42,20 +30,13 @@ void Keep(std::vector<Hit>& hits, const UnitRef& ref, std::size_t length)
     hits.push_back({ref, length});
 }
 
-std::int32_t UnitWithSymbol(const TCategory& c, std::string_view symbol)
-{
-    for (std::int32_t u = 0; u < c.UnitCount(); ++u)
-        if (c.UnitAt(u).Symbol == symbol) return u;
-    return -1;
-}
-
 }  // namespace
 
 std::vector<UnitRef> UnitResolver::Search(std::string_view rawText, std::size_t limit) const
 {
     const std::string_view text = TrimBlanks(rawText);
     if (text.empty()) return {};
-    const std::string key = SearchKey(text);
+    const std::string key = FoldForSearch(text);
     const std::string singular = Singular(key);
 
     std::vector<Hit> hits;
@@ -63,8 +44,8 @@ std::vector<UnitRef> UnitResolver::Search(std::string_view rawText, std::size_t 
         const TCategory& cat = catalogue_.CategoryAt(c);
         for (std::int32_t u = 0; u < cat.UnitCount(); ++u) {
             const TUnit& unit = cat.UnitAt(u);
-            const std::string symbol = SearchKey(unit.Symbol);
-            const std::string definition = SearchKey(unit.Definition);
+            const std::string symbol = FoldForSearch(unit.Symbol);
+            const std::string definition = FoldForSearch(unit.Definition);
             UnitMatch how;
             if (unit.Symbol == text)
                 how = UnitMatch::Symbol;
@@ -85,14 +66,11 @@ std::vector<UnitRef> UnitResolver::Search(std::string_view rawText, std::size_t 
     }
     for (const UnitAlias& alias : BuiltInAliases()) {
         const bool exact = MatchesAlias(alias, text);
-        if (!exact && !SearchKey(alias.Text).starts_with(key)) continue;
-        for (std::int32_t c = 0; c < catalogue_.CategoryCount(); ++c) {
-            const TCategory& cat = catalogue_.CategoryAt(c);
-            if (cat.Name != alias.Category) continue;
-            if (const std::int32_t u = UnitWithSymbol(cat, alias.Symbol); u >= 0)
+        if (!exact && !FoldForSearch(alias.Text).starts_with(key)) continue;
+        for (std::int32_t c = 0; c < catalogue_.CategoryCount(); ++c)
+            if (const std::int32_t u = AliasUnit(catalogue_.CategoryAt(c), alias); u >= 0)
                 Keep(hits, {c, u, exact ? UnitMatch::Alias : UnitMatch::SymbolPrefix},
                      std::string_view(alias.Text).size());
-        }
     }
     std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
         if (a.ref.How != b.ref.How) return a.ref.How < b.ref.How;
@@ -107,7 +85,7 @@ std::vector<UnitRef> UnitResolver::Search(std::string_view rawText, std::size_t 
 std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std::int32_t category,
                                                   std::size_t count) const
 {
-    const std::string key = SearchKey(TrimBlanks(rawText));
+    const std::string key = FoldForSearch(TrimBlanks(rawText));
     if (key.empty() || category >= catalogue_.CategoryCount()) return {};
     // Farther than this is another word, not a slip of the finger.
     const std::size_t allowed = key.size() <= 2 ? 1 : key.size() <= 5 ? 2 : 3;
@@ -119,7 +97,7 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
     };
     std::vector<Scored> scored;
     const auto consider = [&](std::string_view candidate, int source, const UnitRef& ref) {
-        const std::string other = SearchKey(candidate);
+        const std::string other = FoldForSearch(candidate);
         if (other.empty() || (other == key && candidate == TrimBlanks(rawText))) return;
         // The distance is at least the difference in length: most candidates end here.
         if (other.size() > key.size() + allowed || key.size() > other.size() + allowed) return;
@@ -138,12 +116,9 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
         }
     }
     for (const UnitAlias& alias : BuiltInAliases())
-        for (std::int32_t c = first; c < last; ++c) {
-            const TCategory& cat = catalogue_.CategoryAt(c);
-            if (cat.Name != alias.Category) continue;
-            if (const std::int32_t u = UnitWithSymbol(cat, alias.Symbol); u >= 0)
+        for (std::int32_t c = first; c < last; ++c)
+            if (const std::int32_t u = AliasUnit(catalogue_.CategoryAt(c), alias); u >= 0)
                 consider(alias.Text, 1, {c, u, UnitMatch::Alias});
-        }
     std::stable_sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) {
         if (a.distance != b.distance) return a.distance < b.distance;
         return a.exactDistance != b.exactDistance ? a.exactDistance < b.exactDistance : a.source < b.source;
@@ -152,9 +127,9 @@ std::vector<UnitSuggestion> UnitResolver::Suggest(std::string_view rawText, std:
     for (Scored& s : scored) {
         if (suggestions.size() >= count) break;
         // One spelling once, whatever its letter case.
-        const std::string spelling = SearchKey(s.suggestion.Text);
+        const std::string spelling = FoldForSearch(s.suggestion.Text);
         const bool seen = std::any_of(suggestions.begin(), suggestions.end(),
-                                      [&](const UnitSuggestion& k) { return SearchKey(k.Text) == spelling; });
+                                      [&](const UnitSuggestion& k) { return FoldForSearch(k.Text) == spelling; });
         if (!seen) suggestions.push_back(std::move(s.suggestion));
     }
     return suggestions;

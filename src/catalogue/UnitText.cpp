@@ -4,6 +4,7 @@
 #include "catalogue/Cp1252.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace qv::unit_text {
@@ -34,6 +35,22 @@ std::string Singular(std::string folded)
         return folded.erase(folded.size() - 2);
     if (EndsWith(folded, "s") && !EndsWith(folded, "ss") && !EndsWith(folded, "us")) folded.pop_back();
     return folded;
+}
+
+bool HasWord(std::string_view folded, std::string_view singular)
+{
+    for (std::size_t i = 0; i < folded.size();) {
+        while (i < folded.size() && !std::isalnum(static_cast<unsigned char>(folded[i]))) ++i;
+        const std::size_t start = i;
+        while (i < folded.size() && std::isalnum(static_cast<unsigned char>(folded[i]))) ++i;
+        if (i > start && Singular(std::string(folded.substr(start, i - start))) == singular) return true;
+    }
+    return false;
+}
+
+std::int32_t AliasUnit(const TCategory& c, const UnitAlias& alias)
+{
+    return c.Name == alias.Category ? c.FindUnit(alias.Symbol) : -1;
 }
 
 std::string_view DefinitionHead(std::string_view definition)

@@ -3,7 +3,10 @@
 
 // Text comparisons the unit resolver is built from (Windows-1252).
 
+#include "catalogue/Category.h"
 #include "catalogue/UnitAliases.h"
+
+#include <cstdint>
 
 #include <string>
 #include <string_view>
@@ -32,6 +35,13 @@ bool MatchesAlias(const UnitAlias& alias, std::string_view text);
 // letter whose two cases mean different things (milli and mega, pico and
 // peta, centi and coulomb, bits and bytes...).
 bool SafeCaseChange(std::string_view symbol, std::string_view typed);
+
+// Whether a word (a run of letters and digits) of `folded`, in the
+// singular, is `singular`: "velocity (speed)" has the word "speed".
+bool HasWord(std::string_view folded, std::string_view singular);
+
+// The unit of `c` that `alias` names, or -1 when it names none there.
+std::int32_t AliasUnit(const TCategory& c, const UnitAlias& alias);
 
 // Restricted edit distance (insertions, deletions, substitutions and
 // swaps of neighbours) between two texts.
