@@ -26,6 +26,8 @@ void BuildFromTable(TCategories& catalogue, const BuiltInCategory& entry)
     category.SelectedIndex = category.DefaultIndex;
 }
 
+}  // namespace
+
 void ClearCustomFlags(TCategories& catalogue)
 {
     for (std::int32_t c = 0; c < catalogue.CategoryCount(); ++c) {
@@ -34,8 +36,6 @@ void ClearCustomFlags(TCategories& catalogue)
         for (std::int32_t u = 0; u < category.UnitCount(); ++u) category.UnitAt(u).Custom = false;
     }
 }
-
-}  // namespace
 
 std::vector<std::string> ListBuiltInCategories()
 {

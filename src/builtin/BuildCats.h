@@ -12,6 +12,9 @@ namespace qv {
 // The names of the 36 built-in categories, in table order.
 std::vector<std::string> ListBuiltInCategories();
 
+// Clears the Custom flag of every category and unit of the catalogue.
+void ClearCustomFlags(TCategories& catalogue);
+
 // Appends one fresh category per name of `workList` to `catalogue`, in list
 // order, emptying the list as it goes; Currency is imported from the rates
 // file in `programDir`. A name that is not built-in is passed over. When the

@@ -2,7 +2,6 @@
 #include "builtin/Installer.h"
 
 #include "builtin/BuildCats.h"
-#include "catalogue/Cp1252.h"
 #include "catalogue/Packages.h"
 
 #include <algorithm>
@@ -34,10 +33,7 @@ namespace {
 void ReplaceCategories(TCategories& catalogue, TCategories& built)
 {
     for (std::int32_t i = 0; i < catalogue.CategoryCount();) {
-        bool replaced = false;
-        for (std::int32_t b = 0; b < built.CategoryCount() && !replaced; ++b)
-            replaced = SameTextIgnoringCase(built.CategoryAt(b).Name, catalogue.CategoryAt(i).Name);
-        if (replaced)
+        if (built.FindCategory(catalogue.CategoryAt(i).Name) >= 0)
             catalogue.RemoveCategory(i);
         else
             ++i;
@@ -47,8 +43,7 @@ void ReplaceCategories(TCategories& catalogue, TCategories& built)
         category = std::move(built.CategoryAt(b));
     }
     // Installing clears every category's Custom marks, the old ones' too.
-    std::vector<std::string> nothing;
-    BuildBuiltInCategories(catalogue, nothing, ProgramDir);
+    ClearCustomFlags(catalogue);
 }
 
 }  // namespace
