@@ -55,10 +55,7 @@ void WriteCurrencyFile(const std::string& programDir)
     const std::string path = programDir + CurrencyFileName;
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return;
-    const std::string text = DefaultCurrencyFileText();
-    WriteFileAtomically(path, [&text](std::FILE* file) {
-        if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
-    });
+    WriteTextFileAtomically(path, DefaultCurrencyFileText());
 }
 
 void ImportCurrencyCategory(TCategories& catalogue, const std::string& programDir, MissingRatesFile missing)

@@ -13,11 +13,6 @@
 namespace qv {
 namespace {
 
-bool IsCurrencyCode(const std::string& code)
-{
-    return code.size() == 3 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 struct Name {
     const char* Code;
     const char* Name;
@@ -72,6 +67,11 @@ constexpr Name Names[] = {
 };
 
 }  // namespace
+
+bool IsCurrencyCode(const std::string& code)
+{
+    return code.size() == 3 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
 
 void CheckPublishedRates(const PublishedRates& rates)
 {

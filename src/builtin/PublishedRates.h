@@ -60,6 +60,9 @@ struct PublishedRates {
 // all), every rate is positive and finite, and USD is among them.
 void CheckPublishedRates(const PublishedRates& rates);
 
+// Whether `code` is three capital letters, as currency codes are.
+bool IsCurrencyCode(const std::string& code);
+
 // US dollars per euro, from checked rates.
 Extended UsdPerEuro(const PublishedRates& rates);
 

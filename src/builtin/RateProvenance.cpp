@@ -10,7 +10,6 @@
 namespace qv {
 namespace {
 
-constexpr const char* AccurateAsOf = "// Accurate as of ";
 constexpr const char* Months[] = {"January", "February", "March",     "April",   "May",      "June",
                                   "July",    "August",   "September", "October", "November", "December"};
 

@@ -20,6 +20,9 @@ namespace qv {
 // window.
 inline constexpr int OldRateDays = 30;
 
+// The header line that says of which day the file's rates are.
+inline constexpr const char* AccurateAsOf = "// Accurate as of ";
+
 // The sources a mark names.
 inline constexpr const char* EcbSource = "ECB";
 inline constexpr const char* FloatRatesSource = "FloatRates";

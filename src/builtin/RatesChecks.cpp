@@ -10,7 +10,7 @@ namespace {
 
 std::string Refusal(const char* pattern, const std::string& first, const std::string& second)
 {
-    return FormatMessage(FormatMessage(pattern, LongDate(first)).c_str(), LongDate(second));
+    return FormatMessage(pattern, LongDate(first), LongDate(second));
 }
 
 }  // namespace

@@ -69,10 +69,4 @@ std::string RatesFileOfText(std::string_view text, const RatesFileEncoding& enco
     return bytes + (encoding.Utf8 ? Cp1252ToUtf8(text) : std::string(text));
 }
 
-bool FitsWindows1252(std::string_view bytes)
-{
-    const RatesFileEncoding encoding = DetectRatesFileEncoding(bytes);
-    return !encoding.Utf8 || RatesFileOfText(RatesTextOfFile(bytes), encoding) == bytes;
-}
-
 }  // namespace qv

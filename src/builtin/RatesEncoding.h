@@ -31,8 +31,4 @@ std::string RatesTextOfFile(std::string_view bytes);
 // `text` (Windows-1252) as the bytes of a file in `encoding`.
 std::string RatesFileOfText(std::string_view text, const RatesFileEncoding& encoding);
 
-// True when every character of a UTF-8 `bytes` has a Windows-1252 byte, so
-// that RatesFileOfText(RatesTextOfFile(bytes)) gives the file back.
-bool FitsWindows1252(std::string_view bytes);
-
 }  // namespace qv

@@ -22,7 +22,6 @@ namespace qv {
 namespace {
 
 constexpr const char* UpdatesAt = "// Updates at:";
-constexpr const char* AccurateAsOf = "// Accurate as of ";
 constexpr std::size_t DefaultPointColumn = 44;  // counted from 1, as in the default file
 
 bool StartsWith(const std::string& text, const char* prefix)
@@ -351,15 +350,12 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<
 {
     for (const SourceRates& rates : sources) CheckSourceRates(rates);
     const std::string path = programDir + CurrencyFileName;
-    std::error_code ec;
-    std::string old = DefaultCurrencyFileText();
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
-        old = ReadTextFile(path);
-    }
-    // Merged in Windows-1252, written back in the encoding found.
-    const RatesFileEncoding encoding = DetectRatesFileEncoding(old);
-    if (!FitsWindows1252(old)) throw ERatesError(msg::RatesFileCharacters, path);
-    old = RatesTextOfFile(old);
+    const std::string bytes = CurrencyFileText(programDir);
+    // Merged in Windows-1252, written back in the encoding found: a UTF-8
+    // file whose every character has a Windows-1252 byte comes back as it was.
+    const RatesFileEncoding encoding = DetectRatesFileEncoding(bytes);
+    const std::string old = RatesTextOfFile(bytes);
+    if (encoding.Utf8 && RatesFileOfText(old, encoding) != bytes) throw ERatesError(msg::RatesFileCharacters, path);
     // A source's date is that of its newest rate. The file's date for it is
     // that of the newest rate the same source set, or the header's.
     const RatesFileOrigins origins = ReadRateOrigins(old);
@@ -379,9 +375,7 @@ RatesUpdate UpdateCurrencyFile(const std::string& programDir, const std::vector<
         throw ERatesError(msg::RatesFileUnreadable + std::string(e.what()), path);
     }
     CheckRatesFileSize(text, path);
-    WriteFileAtomically(path, [&text](std::FILE* file) {
-        if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
-    });
+    WriteTextFileAtomically(path, text);
     return update;
 }
 
@@ -389,13 +383,8 @@ std::string CurrencyFileText(const std::string& programDir)
 {
     const std::string path = programDir + CurrencyFileName;
     std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return DefaultCurrencyFileText();
-    InputFile in = OpenForReading(path);
-    if (in.size > MaxWordFileSize) throw EReadError();
-    std::string text(static_cast<std::size_t>(in.size), '\0');
-    if (std::fread(text.data(), 1, text.size(), in.file.get()) != text.size())
-        throw EFileError(msg::CannotOpenFile, path);
-    return text;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec)) ? ReadTextFile(path)
+                                                                              : DefaultCurrencyFileText();
 }
 
 std::string RatesDateOf(const RatesFileOrigins& origins)

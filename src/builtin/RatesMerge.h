@@ -76,8 +76,7 @@ std::string CurrencyRatesDate(const std::string& programDir);
 std::string RatesDateOf(const RatesFileOrigins& origins);
 
 // The text of the rates file of `programDir`, or the default content when
-// there is none. Raises EFileError, and EReadError for a file over
-// MaxWordFileSize.
+// there is none. Raises EFileError as ReadTextFile does.
 std::string CurrencyFileText(const std::string& programDir);
 
 // "Rates of December 7, 2026: 31 currencies changed, 8 of them added", then

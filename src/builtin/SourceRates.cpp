@@ -11,11 +11,6 @@
 namespace qv {
 namespace {
 
-bool IsCurrencyCode(const std::string& code)
-{
-    return code.size() == 3 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 }  // namespace
 
 void CheckSourceRates(const SourceRates& rates)

@@ -214,4 +214,11 @@ void WriteFileAtomically(const std::string& path, const std::function<void(std::
     }
 }
 
+void WriteTextFileAtomically(const std::string& path, const std::string& text)
+{
+    WriteFileAtomically(path, [&text](std::FILE* file) {
+        if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
+    });
+}
+
 }  // namespace qv

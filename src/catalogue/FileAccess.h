@@ -86,6 +86,9 @@ FileOperations* SetFileOperations(FileOperations* operations);
 // synced or closed. `write` signals a failed write by raising EWriteError.
 void WriteFileAtomically(const std::string& path, const std::function<void(std::FILE*)>& write);
 
+// WriteFileAtomically with `text` as the whole content.
+void WriteTextFileAtomically(const std::string& path, const std::string& text);
+
 // The file a save of `path` replaces: `path` itself, or the file a symbolic
 // link there points to, through any number of links.
 std::string FileBehindLinks(const std::string& path);

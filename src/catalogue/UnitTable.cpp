@@ -99,10 +99,7 @@ std::string TableAsCsv(const TableHeading& heading, const std::vector<TableRow>&
 
 void SaveTableAsCsv(const std::string& path, const TableHeading& heading, const std::vector<TableRow>& rows)
 {
-    const std::string text = TableAsCsv(heading, rows);
-    WriteFileAtomically(path, [&](std::FILE* file) {
-        if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) throw EWriteError();
-    });
+    WriteTextFileAtomically(path, TableAsCsv(heading, rows));
 }
 
 }  // namespace qv
