@@ -132,9 +132,7 @@ int Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std:
     Table table({"symbol", "definition", "value"});
     table.SetNumber(2);
     std::string values;
-    const auto add = [&](std::int32_t unit) {
-        const std::string text = Evaluating(
-            [&] { return converter.Text(converter.Convert(units.Category, units.From, value, unit)); });
+    const auto add = [&](std::int32_t unit, const std::string& text) {
         table.AddRow({category.UnitAt(unit).Symbol, category.UnitAt(unit).Definition, text});
         values += Cp1252ToUtf8(text) + '\n';
     };
@@ -145,7 +143,7 @@ int Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std:
             if (unit.Hidden) continue;
             const TConversionCell cell = converter.Cell(units.Category, units.From, value, u);
             if (!cell.Failed()) {
-                add(u);
+                add(u, Evaluating([&] { return converter.Text(cell.Value); }));
                 continue;
             }
             table.AddRow({unit.Symbol, unit.Definition, cell.Fault});
@@ -154,7 +152,9 @@ int Convert(const CliOptions& o, Converter& converter, std::int32_t filter, std:
             status = ExitEvaluation;
         }
     } else {
-        for (std::int32_t unit : units.To) add(unit);
+        for (std::int32_t unit : units.To)
+            add(unit,
+                Evaluating([&] { return converter.Text(converter.Convert(units.Category, units.From, value, unit)); }));
     }
     // Named targets give their values alone, one a line, unless a format is asked for.
     if (!units.To.empty() && !o.Format())
@@ -171,19 +171,12 @@ int Dispatch(const CliOptions& o, std::FILE* in, std::FILE* out, std::FILE* err)
     if (o.Locale) SetDecimalSeparator(LocaleSeparator());
 
     // One conversion builds only the built-in categories its units may
-    // belong to; anything but a clean resolution there is answered from them
-    // all, so that no message or suggestion changes.
+    // belong to (LoadUnits).
     const std::string folder = DataFolderFor(ExecutableFolder());
     std::vector<std::string> texts;
     if (!o.CompleteUnits && !o.List && !o.Batch && o.Category.empty() && o.Args.size() >= 2)
         for (std::size_t i = 1; i < o.Args.size(); ++i) texts.push_back(Utf8ToCp1252(o.Args[i]));
     UnitSource source = LoadUnits(ChosenSource(o), o.Package, folder, texts);
-    if (!texts.empty()) {
-        Resolution units;
-        const UnitLookup probe(source.Catalogue, source.Unavailable);
-        if (!probe.TryResolve(texts[0], std::span(texts).subspan(1), -1, units, nullptr))
-            source = LoadUnits(ChosenSource(o), o.Package, folder);
-    }
     for (const std::string& notice : source.Notices)
         std::fprintf(err, "%s: %s\n", msg::ProgramName, TerminalMessage(notice).c_str());
     if (!o.Quiet)

@@ -4,12 +4,12 @@
 #include "builtin/BuildCats.h"
 #include "builtin/BuiltInTables.h"
 #include "builtin/CurrencyFile.h"
-#include "builtin/WordRead.h"
 #include "catalogue/DataFolder.h"
 #include "catalogue/MessageText.h"
 #include "catalogue/Packages.h"
 #include "catalogue/UnitResolver.h"
 #include "cli/CliErrors.h"
+#include "cli/UnitLookup.h"
 
 #include <filesystem>
 #include <utility>
@@ -45,8 +45,7 @@ std::vector<std::string> CategoriesFor(std::span<const std::string> texts, const
         bool wanted = false;
         if (entry.Name == std::string_view(CurrencyCategoryName)) {
             std::error_code ec;
-            wanted = std::filesystem::exists(std::filesystem::symlink_status(dataFolder + CurrencyFileName, ec)) ||
-                     named(entry.Name, "USD", "American Dollars");
+            wanted = std::filesystem::exists(std::filesystem::symlink_status(dataFolder + CurrencyFileName, ec));
             for (const DefaultRate& rate : DefaultRates()) wanted = wanted || named(entry.Name, rate.Symbol, rate.Name);
         } else {
             for (const BuiltInUnit& unit : entry.Units)
@@ -57,12 +56,12 @@ std::vector<std::string> CategoriesFor(std::span<const std::string> texts, const
     return names;
 }
 
-// The built-in categories; a rates file that cannot be read costs Currency only.
-TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<const UnavailableCategory>& unavailable,
-                             std::span<const std::string> texts = {})
+// The built-in categories named; a rates file that cannot be read costs
+// Currency only.
+TCategories BuildCategories(const std::string& dataFolder, std::shared_ptr<const UnavailableCategory>& unavailable,
+                            std::vector<std::string> all)
 {
     TCategories catalogue;
-    std::vector<std::string> all = CategoriesFor(texts, dataFolder);
     while (!all.empty()) {
         try {
             BuildBuiltInCategories(catalogue, all, dataFolder, MissingRatesFile::UseDefaultInMemory);
@@ -76,6 +75,20 @@ TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<cons
         }
     }
     return catalogue;
+}
+
+// The built-in categories in which `texts` may name units. Anything but a
+// clean resolution among them is answered from all the categories, so that
+// no message or suggestion changes.
+TCategories BuiltInCatalogue(const std::string& dataFolder, std::shared_ptr<const UnavailableCategory>& unavailable,
+                             std::span<const std::string> texts)
+{
+    TCategories catalogue = BuildCategories(dataFolder, unavailable, CategoriesFor(texts, dataFolder));
+    if (texts.empty()) return catalogue;
+    Resolution units;
+    if (UnitLookup(catalogue, unavailable).TryResolve(texts[0], texts.subspan(1), -1, units, nullptr)) return catalogue;
+    unavailable.reset();
+    return BuildCategories(dataFolder, unavailable, ListBuiltInCategories());
 }
 
 }  // namespace
