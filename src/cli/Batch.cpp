@@ -240,7 +240,9 @@ class BatchWriter {
 public:
     BatchWriter(Converter& converter, std::int32_t category, std::optional<OutputFormat> format, std::FILE* out,
                 std::FILE* err)
-        : format_(format),
+        : converter_(converter),
+          category_(category),
+          format_(format),
           out_(out),
           err_(err)
     {
@@ -249,9 +251,6 @@ public:
             records_->SetNumber(3);
             records_->SetNullWhenEmpty(4);
         }
-        const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, MaxThreads);
-        for (std::size_t i = 0; i < threads; ++i)
-            workers_.push_back(std::make_unique<Worker>(converter, category, records_.get(), format_));
     }
 
     bool Begin()
@@ -265,7 +264,11 @@ public:
     // the results in input order. False when the output is gone.
     bool Convert(const std::vector<InputLine>& lines, std::size_t count, long long firstNumber)
     {
-        const std::size_t shares = std::clamp<std::size_t>(count / MinShareLines, 1, workers_.size());
+        const std::size_t shares = std::clamp<std::size_t>(count / MinShareLines, 1, threads_);
+        // Each worker copies the catalogue: made when a block first needs it,
+        // so that a run answering a line at a time makes one.
+        while (workers_.size() < shares)
+            workers_.push_back(std::make_unique<Worker>(converter_, category_, records_.get(), format_));
         const std::size_t share = (count + shares - 1) / shares;
         std::vector<std::thread> running;
         for (std::size_t s = 1; s < shares; ++s) {
@@ -313,10 +316,13 @@ private:
         return false;
     }
 
+    const Converter& converter_;
+    std::int32_t category_;
     std::optional<OutputFormat> format_;
     std::FILE* out_;
     std::FILE* err_;
     std::unique_ptr<Table> records_;
+    const std::size_t threads_ = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, MaxThreads);
     std::vector<std::unique_ptr<Worker>> workers_;
     bool ok_ = true;
     bool anyRecord_ = false;
