@@ -18,4 +18,14 @@ std::string FillMessage(std::string_view pattern, std::initializer_list<std::str
     return text;
 }
 
+std::string JoinItems(const std::vector<std::string>& items, std::string_view separator)
+{
+    std::string text;
+    for (const std::string& item : items) {
+        if (!text.empty()) text += separator;
+        text += item;
+    }
+    return text;
+}
+
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -21,5 +22,8 @@ std::string FormatMessage(std::string_view pattern, const Args&... arguments)
 {
     return FillMessage(pattern, {std::string_view(arguments)...});
 }
+
+// The items with `separator` between them: "m, ft, in".
+std::string JoinItems(const std::vector<std::string>& items, std::string_view separator = ", ");
 
 }  // namespace qv

@@ -8,13 +8,6 @@
 namespace qv::cli {
 namespace {
 
-std::string Join(const std::vector<std::string>& items, const char* separator = ", ")
-{
-    std::string text;
-    for (const std::string& item : items) text += (text.empty() ? "" : separator) + item;
-    return text;
-}
-
 }  // namespace
 
 std::int32_t UnitLookup::Category(std::string_view name) const
@@ -26,7 +19,7 @@ std::int32_t UnitLookup::Category(std::string_view name) const
     if (found.empty()) throw ECliError(ExitUnit, FormatMessage(msg::UnknownCategory, std::string(name)));
     std::vector<std::string> names;
     for (std::int32_t c : found) names.push_back(catalogue_.CategoryAt(c).Name);
-    throw ECliError(ExitUnit, FormatMessage(msg::AmbiguousCategory, std::string(name), Join(names)));
+    throw ECliError(ExitUnit, FormatMessage(msg::AmbiguousCategory, std::string(name), JoinItems(names)));
 }
 
 std::string UnitLookup::Describe(std::int32_t category, std::int32_t unit) const
@@ -42,7 +35,7 @@ std::string UnitLookup::CategoriesOf(std::string_view text) const
         const std::string& name = catalogue_.CategoryAt(r.Category).Name;
         if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     }
-    return Join(names);
+    return JoinItems(names);
 }
 
 std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view from, std::span<const std::string> to,
@@ -57,7 +50,7 @@ std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view
                                   : FormatMessage(msg::UnknownUnit, text);
         std::vector<std::string> close;
         for (const UnitSuggestion& s : resolver_.Suggest(text, category)) close.push_back(s.Text);
-        if (!close.empty()) message += FormatMessage(msg::DidYouMean, Join(close));
+        if (!close.empty()) message += FormatMessage(msg::DidYouMean, JoinItems(close));
         return message;
     }
     case Outcome::Unrelated: {
@@ -95,18 +88,18 @@ std::string UnitLookup::Explain(const ConversionAnswer& answer, std::string_view
         }
         const std::string typed(differing == 0 ? from : std::string_view(to[differing - 1]));
         return FormatMessage(msg::AmbiguousUnit, typed, catalogue_.CategoryAt(choices.front().Category).Name,
-                             Join(units));
+                             JoinItems(units));
     }
     std::vector<std::string> items;
     if (to.empty()) {
         for (const ConversionUnits& c : choices) items.push_back(Describe(c.Category, c.From));
-        return FormatMessage(msg::AmbiguousUnitName, std::string(from), Join(items, "; "));
+        return FormatMessage(msg::AmbiguousUnitName, std::string(from), JoinItems(items, "; "));
     }
     for (const ConversionUnits& c : choices) {
         const std::string& name = catalogue_.CategoryAt(c.Category).Name;
         if (std::find(items.begin(), items.end(), name) == items.end()) items.push_back(name);
     }
-    return FormatMessage(msg::AmbiguousUnits, Join(items));
+    return FormatMessage(msg::AmbiguousUnits, JoinItems(items));
 }
 
 bool UnitLookup::Unavailable(std::string_view from, std::span<const std::string> to, ResolveError* error) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expr/ConversionLine.h"
 
+#include "catalogue/MessageText.h"
 #include "catalogue/UnitFilter.h"
 #include "expr/Evaluator.h"
 #include "expr/FormatValue.h"
@@ -13,13 +14,6 @@ namespace qv {
 namespace {
 
 constexpr const char* PlaceDash = " \x97 ";  // an em dash between blanks
-
-std::string Replace(std::string text, std::string_view mark, const std::string& with)
-{
-    const std::size_t at = text.find(mark);
-    if (at != std::string::npos) text.replace(at, mark.size(), with);
-    return text;
-}
 
 std::vector<std::string_view> Words(std::string_view text)
 {
@@ -56,18 +50,6 @@ struct Reading {
     ConversionAnswer Units;
 };
 
-std::string Quoted(const std::string& pattern, std::string_view a, std::string_view b = {})
-{
-    return Replace(Replace(pattern, "%1", std::string(a)), "%2", std::string(b));
-}
-
-std::string List(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
-    return text;
-}
-
 // What the line gets wrong, and what the user may pick instead.
 void TellProblem(const TCategories& catalogue, const UnitResolver& resolver, const Reading& r, std::size_t maxChoices,
                  ConversionLine& line)
@@ -93,7 +75,7 @@ void TellProblem(const TCategories& catalogue, const UnitResolver& resolver, con
             const std::int32_t unit = fromDiffers || c.To.empty() ? c.From : c.To.front();
             readings.push_back(category.UnitAt(unit).Symbol + " (" + category.Name + ")");
         }
-        line.Message = Quoted(msg::UnitIsAmbiguous, fromDiffers ? r.From : r.To, List(readings));
+        line.Message = FormatMessage(msg::UnitIsAmbiguous, fromDiffers ? r.From : r.To, JoinItems(readings));
         line.Choices.assign(a.Choices.begin(), a.Choices.begin() + std::min(a.Choices.size(), maxChoices));
         line.ChoicesTakeValue = true;
         return;
@@ -106,14 +88,14 @@ void TellProblem(const TCategories& catalogue, const UnitResolver& resolver, con
             spellings.push_back(s.Text);
             addChoice(s.Unit.Category, s.Unit.Unit);
         }
-        line.Message = Quoted(msg::NoSuchUnit, text);
-        if (!spellings.empty()) line.Message += Quoted(msg::DidYouMean, List(spellings));
+        line.Message = FormatMessage(msg::NoSuchUnit, text);
+        if (!spellings.empty()) line.Message += FormatMessage(msg::DidYouMean, JoinItems(spellings));
         for (const UnitRef& hit : resolver.Search(text, maxChoices)) addChoice(hit.Category, hit.Unit);
         line.ChoicesTakeValue = a.Text == 0;
         return;
     }
     case ConversionAnswer::Outcome::Unrelated:
-        line.Message = Quoted(msg::UnitsUnrelated, r.From, r.To);
+        line.Message = FormatMessage(msg::UnitsUnrelated, r.From, r.To);
         for (const UnitRef& hit : resolver.Search(r.To, maxChoices)) addChoice(hit.Category, hit.Unit);
         return;
     case ConversionAnswer::Outcome::Resolved: break;

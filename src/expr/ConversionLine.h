@@ -25,10 +25,10 @@
 namespace qv {
 
 namespace msg {
-inline constexpr const char* NoSuchUnit = "No unit is called \"%1\"";
-inline constexpr const char* DidYouMean = "; did you mean %1?";
-inline constexpr const char* UnitIsAmbiguous = "\"%1\" could be %2: pick one below";
-inline constexpr const char* UnitsUnrelated = "\"%1\" and \"%2\" are in no category together";
+inline constexpr const char* NoSuchUnit = "No unit is called \"%s\"";
+inline constexpr const char* DidYouMean = "; did you mean %s?";
+inline constexpr const char* UnitIsAmbiguous = "\"%s\" could be %s: pick one below";
+inline constexpr const char* UnitsUnrelated = "\"%s\" and \"%s\" are in no category together";
 inline constexpr const char* ReadInTwoWays = "This line reads in more than one way: pick a unit below";
 }  // namespace msg
 
