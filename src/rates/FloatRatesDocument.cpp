@@ -111,16 +111,23 @@ std::string IsoFromRfc822Date(std::string_view text)
 bool IsFloatRatesDocument(std::string_view document)
 {
     pugi::xml_document xml;
-    return xml.load_buffer(document.data(), document.size()) && xml.select_node(Item);
+    return xml.load_buffer(document.data(), document.size()) && IsFloatRatesDocument(xml);
+}
+
+bool IsFloatRatesDocument(const pugi::xml_document& xml)
+{
+    return static_cast<bool>(xml.select_node(Item));
 }
 
 SourceRates ParseFloatRatesDocument(std::string_view document, const std::string& address)
 {
     pugi::xml_document xml;
-    const pugi::xml_parse_result parsed = xml.load_buffer(document.data(), document.size());
-    if (!parsed)
-        throw ERatesError(FillMessage(msg::MalformedXml, {parsed.description(), std::to_string(parsed.offset)}));
+    LoadRatesXml(xml, document);
+    return ParseFloatRatesDocument(xml, address);
+}
 
+SourceRates ParseFloatRatesDocument(const pugi::xml_document& xml, const std::string& address)
+{
     SourceRates rates{FloatRatesSource, address, {}};
     for (const pugi::xpath_node& found : xml.select_nodes(Item)) {
         const pugi::xml_node item = found.node();

@@ -12,6 +12,10 @@
 #include <string>
 #include <string_view>
 
+namespace pugi {
+class xml_document;
+}
+
 namespace qv {
 
 namespace msg {
@@ -23,12 +27,15 @@ inline constexpr const char* BadFeedDate =
 // Whether `document` is such a feed: XML with an <item> that holds a
 // <targetCurrency>.
 bool IsFloatRatesDocument(std::string_view document);
+bool IsFloatRatesDocument(const pugi::xml_document& xml);
 
 // The feed's rates in US dollars per unit, each of the day of its pubDate,
 // checked with CheckSourceRates; `address` is where it was read. Raises
 // ERatesError for a document that is not XML, holds no rates, or holds a
 // rate, code, base or date that cannot be used.
 SourceRates ParseFloatRatesDocument(std::string_view document, const std::string& address);
+// The same, of a document already loaded.
+SourceRates ParseFloatRatesDocument(const pugi::xml_document& xml, const std::string& address);
 
 // "2026-12-08" for "Tue, 8 Dec 2026 12:00:02 GMT"; empty when the text is
 // not such a date (or names the wrong day of the week).

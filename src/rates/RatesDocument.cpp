@@ -32,12 +32,22 @@ bool ReadRate(std::string_view text, Extended& value)
 
 }  // namespace
 
-PublishedRates ParseRatesDocument(std::string_view document)
+void LoadRatesXml(pugi::xml_document& xml, std::string_view document)
 {
-    pugi::xml_document xml;
     const pugi::xml_parse_result parsed = xml.load_buffer(document.data(), document.size());
     if (!parsed)
         throw ERatesError(FormatMessage(msg::MalformedXml, parsed.description(), std::to_string(parsed.offset)));
+}
+
+PublishedRates ParseRatesDocument(std::string_view document)
+{
+    pugi::xml_document xml;
+    LoadRatesXml(xml, document);
+    return ParseRatesDocument(xml);
+}
+
+PublishedRates ParseRatesDocument(const pugi::xml_document& xml)
+{
     if (!xml.document_element()) throw ERatesError(msg::NoRates);
 
     // The bank's elements are namespaced, so elements are matched by their

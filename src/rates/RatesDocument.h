@@ -9,6 +9,10 @@
 
 #include <string_view>
 
+namespace pugi {
+class xml_document;
+}
+
 namespace qv {
 
 namespace msg {
@@ -20,5 +24,11 @@ inline constexpr const char* UnreadableRate = "The rate of %s, \"%s\", is not a 
 // CheckPublishedRates. Raises ERatesError for a document that is not XML,
 // holds no dated rates, or holds a rate, code or date that cannot be used.
 PublishedRates ParseRatesDocument(std::string_view document);
+// The same, of a document already loaded.
+PublishedRates ParseRatesDocument(const pugi::xml_document& xml);
+
+// Loads `document` into `xml`; raises ERatesError (MalformedXml) when it is
+// not well-formed XML.
+void LoadRatesXml(pugi::xml_document& xml, std::string_view document);
 
 }  // namespace qv

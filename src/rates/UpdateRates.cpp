@@ -6,14 +6,18 @@
 #include "rates/FloatRatesDocument.h"
 #include "rates/RatesDocument.h"
 
+#include <pugixml.hpp>
+
 #include <exception>
 
 namespace qv {
 
 SourceRates ReadRatesDocument(std::string_view document, const std::string& address)
 {
-    if (IsFloatRatesDocument(document)) return ParseFloatRatesDocument(document, address);
-    return RatesInDollars(ParseRatesDocument(document), EcbSource, address);
+    pugi::xml_document xml;
+    LoadRatesXml(xml, document);
+    if (IsFloatRatesDocument(xml)) return ParseFloatRatesDocument(xml, address);
+    return RatesInDollars(ParseRatesDocument(xml), EcbSource, address);
 }
 
 RatesUpdate UpdateRatesFrom(const std::string& programDir, const std::vector<std::string>& sources,
